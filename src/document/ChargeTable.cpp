@@ -29,8 +29,8 @@ void ChargeTable::append(const ChargeRecord &record) {
 ChargeRecord ChargeTable::row(std::size_t index) const {
     const StoredRow &r = rows_.at(index);
     return ChargeRecord{std::string(r.jurisdiction.view()), std::string(r.folio.view()),
-                        std::string(r.name.view()),        Currency::fromUnits(r.amount),
-                        std::string(r.explanation.view()), std::string(r.note.view()),
+                        std::string(r.name.view()),         Currency::fromUnits(r.amount),
+                        std::string(r.explanation.view()),  std::string(r.note.view()),
                         std::string(r.button.view())};
 }
 

@@ -46,13 +46,19 @@ public:
     void append(const ChargeRecord &record);
     ChargeRecord row(std::size_t index) const;
 
-    std::string_view jurisdiction(std::size_t index) const { return rows_[index].jurisdiction.view(); }
+    std::string_view jurisdiction(std::size_t index) const {
+        return rows_[index].jurisdiction.view();
+    }
     std::string_view folioNumber(std::size_t index) const { return rows_[index].folio.view(); }
     std::string_view name(std::size_t index) const { return rows_[index].name.view(); }
     Currency amount(std::size_t index) const { return Currency::fromUnits(rows_[index].amount); }
-    std::string_view explanation(std::size_t index) const { return rows_[index].explanation.view(); }
+    std::string_view explanation(std::size_t index) const {
+        return rows_[index].explanation.view();
+    }
     std::string_view explanationNote(std::size_t index) const { return rows_[index].note.view(); }
-    std::string_view explanationButton(std::size_t index) const { return rows_[index].button.view(); }
+    std::string_view explanationButton(std::size_t index) const {
+        return rows_[index].button.view();
+    }
 
     // No current row only while the table is empty.
     std::optional<std::size_t> currentRow() const;

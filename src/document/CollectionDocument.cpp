@@ -66,7 +66,9 @@ void CollectionDocument::clearCharges() {
     notify(DocumentChange::Charges);
 }
 
-void CollectionDocument::setCurrentRow(std::size_t index) { charges_.setCurrentRow(index); }
+void CollectionDocument::setCurrentRow(std::size_t index) {
+    charges_.setCurrentRow(index);
+}
 
 void CollectionDocument::replaceCharges(ChargeTable table) {
     charges_ = std::move(table);

@@ -58,7 +58,9 @@ std::string groupDigits(const std::string &whole, std::string_view groupSep) {
     return out;
 }
 
-bool isAllZero(std::string_view digits) { return digits.find_first_not_of('0') == std::string_view::npos; }
+bool isAllZero(std::string_view digits) {
+    return digits.find_first_not_of('0') == std::string_view::npos;
+}
 
 std::string formatPlain(const Magnitude &m, std::string_view decimalSep) {
     std::string whole;
@@ -77,7 +79,8 @@ std::string formatPlain(const Magnitude &m, std::string_view decimalSep) {
     return out;
 }
 
-std::string formatFixed2(const Magnitude &m, std::string_view decimalSep, std::string_view groupSep) {
+std::string formatFixed2(const Magnitude &m, std::string_view decimalSep,
+                         std::string_view groupSep) {
     std::string whole;
     std::string decimals;
     splitUnits(m.digits, whole, decimals);
@@ -117,7 +120,8 @@ std::optional<Currency> Currency::parse(std::string_view text, std::string_view 
     }
 
     // Accumulate the magnitude in unsigned units; the range check at the end covers both signs.
-    constexpr std::uint64_t kLimit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + 1;
+    constexpr std::uint64_t kLimit =
+        static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + 1;
     std::uint64_t whole = 0;
     bool anyDigit = false;
     bool lastWasDigit = false;

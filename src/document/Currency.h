@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -44,7 +43,8 @@ public:
     // Rounded to whole cents, half to even.
     Currency roundedToCents() const;
 
-    friend constexpr auto operator<=>(Currency, Currency) = default;
+    friend constexpr bool operator==(Currency a, Currency b) { return a.units_ == b.units_; }
+    friend constexpr bool operator<(Currency a, Currency b) { return a.units_ < b.units_; }
 
 private:
     std::int64_t units_ = 0;

@@ -8,9 +8,10 @@ std::string MemorySettingsStore::read(std::string_view section, std::string_view
     return it == values_.end() ? std::string(defaultValue) : it->second;
 }
 
-void MemorySettingsStore::write(std::string_view section, std::string_view key,
+bool MemorySettingsStore::write(std::string_view section, std::string_view key,
                                 std::string_view value) {
     values_[std::pair{std::string(section), std::string(key)}] = std::string(value);
+    return true;
 }
 
 void resetEntrySettings(SettingsStore &store) {

@@ -33,7 +33,8 @@ public:
     // The stored text, or the caller's default when the section or key is absent or unreadable.
     virtual std::string read(std::string_view section, std::string_view key,
                              std::string_view defaultValue) const = 0;
-    virtual void write(std::string_view section, std::string_view key, std::string_view value) = 0;
+    // False when the store refused the value.
+    virtual bool write(std::string_view section, std::string_view key, std::string_view value) = 0;
 };
 
 // A store held in memory, for tests and for callers that need no persistence.
@@ -41,14 +42,16 @@ class MemorySettingsStore final : public SettingsStore {
 public:
     std::string read(std::string_view section, std::string_view key,
                      std::string_view defaultValue) const override;
-    void write(std::string_view section, std::string_view key, std::string_view value) override;
+    bool write(std::string_view section, std::string_view key, std::string_view value) override;
 
 private:
     std::map<std::pair<std::string, std::string>, std::string, std::less<>> values_;
 };
 
 // A flag is on exactly when it reads "YES".
-inline bool isFlagOn(std::string_view value) { return value == settings::Yes; }
+inline bool isFlagOn(std::string_view value) {
+    return value == settings::Yes;
+}
 
 // Start New and Load both begin a fresh collection with the Add dialog's preferences cleared.
 void resetEntrySettings(SettingsStore &store);

@@ -10,8 +10,8 @@ using namespace drovan;
 namespace {
 
 ChargeRecord charge(const char *folio, const char *amount) {
-    return ChargeRecord{"701", folio, "SMITH", *Currency::parse(amount), "BIN GARBAGE", "BIN",
-                        "Garbage"};
+    return ChargeRecord{"701",         folio, "SMITH",  *Currency::parse(amount),
+                        "BIN GARBAGE", "BIN", "Garbage"};
 }
 
 TEST(CollectionDocumentTest, StartsWithTheSentinels) {
@@ -154,7 +154,9 @@ TEST(Windows1252Test, MapsTheHighRangeAndReplacesWhatItCannotHold) {
     EXPECT_EQ(cp1252::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD \xF0\x9F\x98\x80"),
               "caf\xE9 \x80 ? ?");
     // Broken sequences: a stray continuation byte, a truncated lead, an overlong form.
-    EXPECT_EQ(cp1252::fromUtf8("a\x80" "b\xC3"), "a?b?");
+    EXPECT_EQ(cp1252::fromUtf8("a\x80"
+                               "b\xC3"),
+              "a?b?");
     EXPECT_EQ(cp1252::fromUtf8("\xC0\xAF"), "??");
 }
 

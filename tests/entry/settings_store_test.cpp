@@ -10,10 +10,14 @@ TEST(SettingsStoreTest, ResetEntrySettingsWritesTheFreshCollectionValues) {
     store.write(kSettingsSection, settings::Code, "27");
     resetEntrySettings(store);
     const std::pair<std::string_view, std::string_view> expected[] = {
-        {settings::Jurisdiction_Filter_By_CD, "NO"}, {settings::PrepopulateCollectionDistrict, "NO"},
-        {settings::CollectionDistrict, ""},          {settings::PrepopulateJurisdiction, "NO"},
-        {settings::Jurisdiction, ""},                {settings::PrepopulateExplanation, "NO"},
-        {settings::ExplanationType, "Garbage"},      {settings::ExplanationNote, ""},
+        {settings::Jurisdiction_Filter_By_CD, "NO"},
+        {settings::PrepopulateCollectionDistrict, "NO"},
+        {settings::CollectionDistrict, ""},
+        {settings::PrepopulateJurisdiction, "NO"},
+        {settings::Jurisdiction, ""},
+        {settings::PrepopulateExplanation, "NO"},
+        {settings::ExplanationType, "Garbage"},
+        {settings::ExplanationNote, ""},
     };
     for (const auto &[key, value] : expected)
         EXPECT_EQ(store.read(kSettingsSection, key, "absent"), value) << key;

@@ -1,0 +1,2 @@
+// Scripted prompts and fixtures are header-only; this keeps the support library non-empty.
+#include "ScriptedPrompts.h"
