@@ -290,6 +290,26 @@ TEST(ReferenceListsTest, CodeAndNameAreCutFromTheRowUntrimmed) {
         "KELOWNA 214/217");
 }
 
+TEST(ReferenceListsTest, PairRowGivesItsJurisdictionFromCharactersFourToSix) {
+    struct Case {
+        std::string row;
+        std::string jurisdiction;
+    };
+    const Case cases[] = {
+        {"28 701", "701"},
+        {"28 70", "70"},
+        {"28 7011", "701"},
+        {"28 ", ""},
+        {"28", ""},
+        {"", ""},
+        {std::string("\x00\x01\x02\xff\xfe\xfd\x1f", 7), "\xff\xfe\xfd"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.row);
+        EXPECT_EQ(drovan::jurisdictionOfPairRow(c.row), c.jurisdiction);
+    }
+}
+
 TEST(ReferenceListsTest, FindsByExactCodeOnly) {
     struct Case {
         ReferenceList list;
