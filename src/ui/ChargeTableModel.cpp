@@ -1,7 +1,7 @@
 #include "ChargeTableModel.h"
 
-#include "TextCodec.h"
 #include "Platform.h"
+#include "TextCodec.h"
 
 namespace drovan::ui {
 

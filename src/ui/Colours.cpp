@@ -19,6 +19,8 @@ void setTextColour(QWidget *widget, const QColor &colour) {
     widget->setPalette(palette);
 }
 
-QColor backgroundOf(const QWidget *widget) { return widget->palette().color(QPalette::Window); }
+QColor backgroundOf(const QWidget *widget) {
+    return widget->palette().color(QPalette::Window);
+}
 
 } // namespace drovan::ui::colours

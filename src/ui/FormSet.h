@@ -28,7 +28,9 @@ public:
     FormSet(const FormSet &) = delete;
     FormSet &operator=(const FormSet &) = delete;
 
-    TRegionalDistrictPayments &RegionalDistrictPayments() const { return *regionalDistrictPayments_; }
+    TRegionalDistrictPayments &RegionalDistrictPayments() const {
+        return *regionalDistrictPayments_;
+    }
     TRegionalDistrictMaintenance &RegionalDistrictMaintenance() const {
         return *regionalDistrictMaintenance_;
     }

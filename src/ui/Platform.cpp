@@ -31,7 +31,8 @@ QString currencyAmount(Currency amount, const QLocale &locale) {
     const QString magnitude = negative ? number.mid(1) : number;
     const QString sampleNumber = QString::fromStdString(
         Currency::fromWhole(1).toDisplay(separatorsOf(locale).decimal, separatorsOf(locale).group));
-    const QString sample = locale.toCurrencyString(negative ? -1.0 : 1.0, locale.currencySymbol(), 2);
+    const QString sample =
+        locale.toCurrencyString(negative ? -1.0 : 1.0, locale.currencySymbol(), 2);
     const qsizetype at = sample.indexOf(sampleNumber);
     if (at < 0)
         return number;

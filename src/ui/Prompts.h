@@ -14,9 +14,9 @@ enum class PromptIcon { Warning, Question };
 struct FileDialogOptions {
     QString title;
     QString directory;
-    QString fileName;       // preset; empty for none
-    QStringList filters;    // "Text file (*.txt)", ...
-    QString defaultSuffix;  // added when the user types a name without one
+    QString fileName;      // preset; empty for none
+    QStringList filters;   // "Text file (*.txt)", ...
+    QString defaultSuffix; // added when the user types a name without one
 };
 
 // Every message box and file dialog reaches the user through this, so tests can script them.
@@ -29,8 +29,10 @@ public:
     virtual bool question(QWidget *parent, const QString &caption, const QString &text,
                           PromptIcon icon) = 0;
     // The chosen path, or nothing when cancelled. Saving never asks before replacing a file.
-    virtual std::optional<QString> saveFileName(QWidget *parent, const FileDialogOptions &options) = 0;
-    virtual std::optional<QString> openFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+    virtual std::optional<QString> saveFileName(QWidget *parent,
+                                                const FileDialogOptions &options) = 0;
+    virtual std::optional<QString> openFileName(QWidget *parent,
+                                                const FileDialogOptions &options) = 0;
 };
 
 class QtPrompts final : public Prompts {

@@ -53,7 +53,8 @@ std::string QtSettingsStore::read(std::string_view section, std::string_view key
     return fromQString(value.toString());
 }
 
-bool QtSettingsStore::write(std::string_view section, std::string_view key, std::string_view value) {
+bool QtSettingsStore::write(std::string_view section, std::string_view key,
+                            std::string_view value) {
     QSettings settings(location_, native_ ? QSettings::NativeFormat : QSettings::IniFormat);
     settings.setValue(keyPath(section, key), toQString(value));
     settings.sync();

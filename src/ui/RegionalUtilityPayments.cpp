@@ -14,6 +14,7 @@
 #include "Tax_Year.h"
 #include "TextCodec.h"
 #include "entry/SettingsStore.h"
+#include "reference/CodeNameCheck.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -39,7 +40,8 @@ const QString kWelcomeText = QStringLiteral(
 const QString kUnsavedNote = QStringLiteral("NOTE: There are changes that are NOT saved!");
 const QString kCloseQuestion =
     QStringLiteral("You have unsaved changes that will be lost\n\nDo you wish to continue?");
-const QString kDeleteQuestion = QStringLiteral("You are about to delete\n\nDo you wish to continue?");
+const QString kDeleteQuestion =
+    QStringLiteral("You are about to delete\n\nDo you wish to continue?");
 const QString kDeleteAllQuestion =
     QStringLiteral("You are about to delete ALL charges\n\nDo you wish to continue?");
 
@@ -100,7 +102,9 @@ TRegionalDistrictPayments::TRegionalDistrictPayments(Services services, FormSet 
     FormCreate();
 }
 
-TRegionalDistrictPayments::~TRegionalDistrictPayments() { document_.setListener(nullptr); }
+TRegionalDistrictPayments::~TRegionalDistrictPayments() {
+    document_.setListener(nullptr);
+}
 
 void TRegionalDistrictPayments::buildWelcomePanel(QWidget *central) {
     GroupBox_Welcome = new QGroupBox(QStringLiteral("( Welcome )"), central);
@@ -111,7 +115,8 @@ void TRegionalDistrictPayments::buildWelcomePanel(QWidget *central) {
     Label_Welcome->setWordWrap(true);
     colours::setTextColour(Label_Welcome, colours::navy);
     Image_Drovan = makeLabel(GroupBox_Welcome, "Image_Drovan");
-    Button_Welcome_New = makeButton(GroupBox_Welcome, "Button_Welcome_New", QStringLiteral("Start New"));
+    Button_Welcome_New =
+        makeButton(GroupBox_Welcome, "Button_Welcome_New", QStringLiteral("Start New"));
     Button_Welcome_Load =
         makeButton(GroupBox_Welcome, "Button_Welcome_Load", QStringLiteral("Load Saved File"));
     layout->addWidget(Image_Drovan, 0, 0, 2, 1);
@@ -163,7 +168,8 @@ void TRegionalDistrictPayments::buildStatusPanel(QWidget *central) {
     Button_Tax_Year->setToolTip(QStringLiteral("Change the Tax Year"));
     for (QPushButton *button : {Button_Status_RegionalDistrict, Button_Tax_Year})
         button->setMaximumWidth(32);
-    Button_Submit = makeButton(GroupBox_Status, "Button_Submit", QStringLiteral("Submit Collection"));
+    Button_Submit =
+        makeButton(GroupBox_Status, "Button_Submit", QStringLiteral("Submit Collection"));
     Button_Save = makeButton(GroupBox_Status, "Button_Save", QStringLiteral("Save"));
     Button_Save->setEnabled(false);
 
@@ -190,7 +196,8 @@ void TRegionalDistrictPayments::buildPaymentsPanel(QWidget *central) {
     GroupBox_Payments = new QGroupBox(QStringLiteral("< Charges >"), central);
     GroupBox_Payments->setObjectName(QStringLiteral("GroupBox_Payments"));
     auto *layout = new QHBoxLayout(GroupBox_Payments);
-    Button_Payments_Add = makeButton(GroupBox_Payments, "Button_Payments_Add", QStringLiteral("Add"));
+    Button_Payments_Add =
+        makeButton(GroupBox_Payments, "Button_Payments_Add", QStringLiteral("Add"));
     Button_Payments_Change =
         makeButton(GroupBox_Payments, "Button_Payments_Change", QStringLiteral("Change"));
     Button_Payments_Delete =
@@ -366,8 +373,8 @@ void TRegionalDistrictPayments::selectCurrentRow() {
         return;
     syncingSelection_ = true;
     const QModelIndex index = model_->index(static_cast<int>(*current), 0);
-    cxGrid_Payments->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    cxGrid_Payments->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows);
     cxGrid_Payments->scrollTo(index);
     syncingSelection_ = false;
 }
@@ -382,8 +389,9 @@ void TRegionalDistrictPayments::moveCurrentRow(int delta, bool absolute) {
         target = delta < 0 ? rows - 1 : 0;
     } else {
         // A page is what the grid shows at once.
-        const int page = std::max(1, cxGrid_Payments->viewport()->height() /
-                                         std::max(1, cxGrid_Payments->verticalHeader()->defaultSectionSize()));
+        const int page =
+            std::max(1, cxGrid_Payments->viewport()->height() /
+                            std::max(1, cxGrid_Payments->verticalHeader()->defaultSectionSize()));
         const int step = delta > 1 ? page : delta < -1 ? -page : delta;
         target = std::clamp(current + step, 0, rows - 1);
     }
@@ -397,7 +405,8 @@ void TRegionalDistrictPayments::FormCreate() {
     SettingsStore &settings = services_.settings;
     std::string code = settings.read(kSettingsSection, settings::Code, kNoDistrictCode);
     std::string name = settings.read(kSettingsSection, settings::Name, kNoDistrictName);
-    std::string type = settings.read(kSettingsSection, settings::Type, kRegionalDistrictCodeCaption);
+    std::string type =
+        settings.read(kSettingsSection, settings::Type, kRegionalDistrictCodeCaption);
     document_.setDistrictFromCaption(std::move(type), std::move(code), std::move(name));
 }
 
@@ -446,11 +455,17 @@ void TRegionalDistrictPayments::Button_Status_RegionalDistrictClick() {
     Set_CodeAndName_Hints();
 }
 
-void TRegionalDistrictPayments::Button_Tax_YearClick() { forms_.Form_Tax_Year().exec(); }
+void TRegionalDistrictPayments::Button_Tax_YearClick() {
+    forms_.Form_Tax_Year().exec();
+}
 
-void TRegionalDistrictPayments::Button_SubmitClick() { forms_.SubmitPayments().exec(); }
+void TRegionalDistrictPayments::Button_SubmitClick() {
+    forms_.SubmitPayments().exec();
+}
 
-void TRegionalDistrictPayments::Button_Payments_AddClick() { forms_.Payment_Add().exec(); }
+void TRegionalDistrictPayments::Button_Payments_AddClick() {
+    forms_.Payment_Add().exec();
+}
 
 void TRegionalDistrictPayments::Button_Payments_ChangeClick() {
     // Nothing to change in an empty table.
@@ -494,11 +509,17 @@ void TRegionalDistrictPayments::MenuNewClick() {
     setGeometry(100, 100, 1000, 700);
 }
 
-void TRegionalDistrictPayments::MenuExitClick() { close(); }
+void TRegionalDistrictPayments::MenuExitClick() {
+    close();
+}
 
-void TRegionalDistrictPayments::MenuHelpClick() { forms_.Help().exec(); }
+void TRegionalDistrictPayments::MenuHelpClick() {
+    forms_.Help().exec();
+}
 
-void TRegionalDistrictPayments::MenuAboutClick() { forms_.AboutBox().exec(); }
+void TRegionalDistrictPayments::MenuAboutClick() {
+    forms_.AboutBox().exec();
+}
 
 void TRegionalDistrictPayments::CloseWelcomGroup() {
     GroupBox_Welcome->hide();
@@ -512,6 +533,20 @@ void TRegionalDistrictPayments::CloseWelcomGroup() {
     Set_CodeAndName_Hints();
 }
 
-void TRegionalDistrictPayments::Set_CodeAndName_Hints() {}
+void TRegionalDistrictPayments::Set_CodeAndName_Hints() {
+    const CodeNameVerdict verdict = checkCodeAndName(document_.header());
+    const std::pair<QLabel *, const LabelLook *> looks[] = {
+        {Label_Code_Text, &verdict.codeText},
+        {Label_Code, &verdict.code},
+        {Label_Name_Text, &verdict.nameText},
+        {Label_Name, &verdict.name},
+    };
+    for (const auto &[label, look] : looks) {
+        const Rgb rgb = rgbOf(look->colour);
+        colours::setBackground(label, QColor(rgb.red, rgb.green, rgb.blue));
+        // A hint that is not to show is no tool tip at all.
+        label->setToolTip(look->showHint ? toQString(look->hint) : QString());
+    }
+}
 
 } // namespace drovan::ui

@@ -2,9 +2,7 @@
 
 namespace drovan::ui {
 
-TForm_Tax_Year::TForm_Tax_Year(Services services,
-                                                           CollectionDocument &document,
-                                                           QWidget *parent)
+TForm_Tax_Year::TForm_Tax_Year(Services services, CollectionDocument &document, QWidget *parent)
     : QDialog(parent), services_(services), document_(document) {
     setObjectName(QStringLiteral("Form_Tax_Year"));
     setWindowTitle(QStringLiteral("Drovan: Enter Collection Tax Year"));

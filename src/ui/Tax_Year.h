@@ -13,8 +13,7 @@ namespace drovan::ui {
 class TForm_Tax_Year final : public QDialog {
     Q_OBJECT
 public:
-    TForm_Tax_Year(Services services, CollectionDocument &document,
-                                 QWidget *parent = nullptr);
+    TForm_Tax_Year(Services services, CollectionDocument &document, QWidget *parent = nullptr);
 
 private:
     Services services_;

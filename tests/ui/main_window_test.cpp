@@ -1,6 +1,9 @@
 #include "ChargeTableModel.h"
+#include "Colours.h"
 #include "RegionalUtilityPayments.h"
+#include "TextCodec.h"
 #include "UiFixture.h"
+#include "reference/CodeNameCheck.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -18,8 +21,8 @@ using namespace drovan::ui::test;
 namespace {
 
 ChargeRecord charge(const char *folio, const char *amount) {
-    return ChargeRecord{"701", folio, "SMITH", *Currency::parse(amount), "BIN GARBAGE", "BIN",
-                        "Garbage"};
+    return ChargeRecord{"701",         folio, "SMITH",  *Currency::parse(amount),
+                        "BIN GARBAGE", "BIN", "Garbage"};
 }
 
 void addCharge(CollectionDocument &doc, const char *folio, const char *amount) {
@@ -76,10 +79,14 @@ private Q_SLOTS:
             {QStringLiteral("SubmitPayments"), QStringLiteral("Drovan: Submit Charges")},
         };
         QCOMPARE(windows.size(), expected.size());
-        const char *classes[] = {"TRegionalDistrictPayments", "TRegionalDistrictMaintenance",
-                                 "TPayment_Add",              "TForm_Tax_Year",
-                                 "TPayment_Change",           "THelp",
-                                 "TAboutBox",                 "TSubmitPayments"};
+        const char *classes[] = {"TRegionalDistrictPayments",
+                                 "TRegionalDistrictMaintenance",
+                                 "TPayment_Add",
+                                 "TForm_Tax_Year",
+                                 "TPayment_Change",
+                                 "THelp",
+                                 "TAboutBox",
+                                 "TSubmitPayments"};
         for (int i = 0; i < windows.size(); ++i) {
             QCOMPARE(windows[i]->objectName(), expected[i].first);
             QCOMPARE(windows[i]->windowTitle(), expected[i].second);
@@ -92,7 +99,8 @@ private Q_SLOTS:
         QVERIFY(!find<QGroupBox>("GroupBox_Welcome")->isHidden());
         QCOMPARE(find<QGroupBox>("GroupBox_Welcome")->title(), QStringLiteral("( Welcome )"));
         QCOMPARE(find<QPushButton>("Button_Welcome_New")->text(), QStringLiteral("Start New"));
-        QCOMPARE(find<QPushButton>("Button_Welcome_Load")->text(), QStringLiteral("Load Saved File"));
+        QCOMPARE(find<QPushButton>("Button_Welcome_Load")->text(),
+                 QStringLiteral("Load Saved File"));
         for (const char *hidden : {"GroupBox_Status", "GroupBox_Payments", "Label_Unsaved_Changes",
                                    "Label_Status_PaymentFile2", "Label_TotalPaymentAmount_Number"})
             QVERIFY2(find<QWidget>(hidden)->isHidden(), hidden);
@@ -100,9 +108,9 @@ private Q_SLOTS:
         QVERIFY(!find<QPushButton>("Button_Save")->isEnabled());
         for (const char *on : {"MenuNew", "MenuExit", "MenuHelp", "MenuAbout"})
             QVERIFY2(enabled(on), on);
-        for (const char *off : {"MenuSaveAs", "MenuAdd", "MenuChange", "MenuDelete", "MenuDeleteAll",
-                                "Menu_ViewPayment", "Menu_ViewExplanationType",
-                                "Menu_ViewExplanationNote"})
+        for (const char *off :
+             {"MenuSaveAs", "MenuAdd", "MenuChange", "MenuDelete", "MenuDeleteAll",
+              "Menu_ViewPayment", "Menu_ViewExplanationType", "Menu_ViewExplanationNote"})
             QVERIFY2(!enabled(off), off);
         QCOMPARE(find<QAction>("Menu_ViewPayment")->text(), QStringLiteral("Payment "));
         QCOMPARE(text("Label_Code_Text"), QStringLiteral("Regional District Code:"));
@@ -147,7 +155,8 @@ private Q_SLOTS:
         QCOMPARE(fx->prompts.questions.size(), 1);
         QCOMPARE(fx->prompts.questions[0].caption, QStringLiteral("Warning"));
         QCOMPARE(fx->prompts.questions[0].text,
-                 QStringLiteral("You have unsaved changes that will be lost\n\nDo you wish to continue?"));
+                 QStringLiteral(
+                     "You have unsaved changes that will be lost\n\nDo you wish to continue?"));
         QCOMPARE(fx->prompts.questions[0].icon, PromptIcon::Warning);
         QCOMPARE(window->document().charges().rowCount(), 1u);
         QVERIFY(window->document().hasUnsavedChanges());
@@ -259,10 +268,14 @@ private Q_SLOTS:
         addCharge(window->document(), "12345.678", "1234.5");
         auto *grid = find<QTableView>("cxGrid_Payments");
         QAbstractItemModel *model = grid->model();
-        QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        const QStringList captions = {QStringLiteral("Jur"),         QStringLiteral("Folio #"),
-                                      QStringLiteral("Name"),        QStringLiteral("Amount"),
-                                      QStringLiteral("Explanation"), QStringLiteral("Explanation Note"),
+        QAbstractItemModelTester tester(model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QStringList captions = {QStringLiteral("Jur"),
+                                      QStringLiteral("Folio #"),
+                                      QStringLiteral("Name"),
+                                      QStringLiteral("Amount"),
+                                      QStringLiteral("Explanation"),
+                                      QStringLiteral("Explanation Note"),
                                       QStringLiteral("Explanation Type")};
         QCOMPARE(model->columnCount(), captions.size());
         for (int c = 0; c < captions.size(); ++c)
@@ -293,6 +306,61 @@ private Q_SLOTS:
         QCOMPARE(window->document().charges().currentRow(), 2u);
         find<QToolButton>("NavigatorPrior")->click();
         QCOMPARE(find<QTableView>("cxGrid_Payments")->currentIndex().row(), 1);
+    }
+
+    void codeAndNameLabelsTakeTheCheckVerdict() {
+        struct Case {
+            DistrictKind kind;
+            const char *code;
+            const char *name;
+        };
+        const Case cases[] = {
+            {DistrictKind::RegionalDistrict, "00", "The Regional District is not selected"},
+            {DistrictKind::RegionalDistrict, "03", "COWICHAN VALLEY"},
+            {DistrictKind::RegionalDistrict, "", ""},
+            {DistrictKind::Municipality, "201", "CASTLEGAR"},
+        };
+        const char *labels[] = {"Label_Code_Text", "Label_Code", "Label_Name_Text", "Label_Name"};
+        for (const Case &c : cases) {
+            window->document().setDistrict(c.kind, c.code, c.name);
+            window->Set_CodeAndName_Hints();
+            const CodeNameVerdict verdict = checkCodeAndName(window->document().header());
+            const LabelLook *looks[] = {&verdict.codeText, &verdict.code, &verdict.nameText,
+                                        &verdict.name};
+            for (int i = 0; i < 4; ++i) {
+                const Rgb rgb = rgbOf(looks[i]->colour);
+                QLabel *label = find<QLabel>(labels[i]);
+                QCOMPARE(colours::backgroundOf(label), QColor(rgb.red, rgb.green, rgb.blue));
+                QCOMPARE(label->toolTip(),
+                         looks[i]->showHint ? toQString(looks[i]->hint) : QString());
+            }
+        }
+        // Spot checks of what the user sees, beside the verdict itself.
+        window->document().setDistrict(DistrictKind::RegionalDistrict, "03", "COWICHAN VALLEY");
+        window->Set_CodeAndName_Hints();
+        QCOMPARE(colours::backgroundOf(find<QLabel>("Label_Code")), colours::red);
+        QCOMPARE(find<QLabel>("Label_Code")->toolTip(),
+                 QStringLiteral("ERROR: The Regional District Code does NOT match with the "
+                                "Regional District Name!"));
+        window->document().setDistrict(DistrictKind::RegionalDistrict, "", "");
+        window->Set_CodeAndName_Hints();
+        QCOMPARE(find<QLabel>("Label_Name")->toolTip(),
+                 QStringLiteral("Please Select the Regional District"));
+        QCOMPARE(find<QLabel>("Label_Name_Text")->toolTip(), QString());
+        window->document().setDistrict(DistrictKind::RegionalDistrict, "03", "CAPITAL");
+        window->Set_CodeAndName_Hints();
+        for (const char *name : labels) {
+            QCOMPARE(colours::backgroundOf(find<QLabel>(name)), colours::skyBlue);
+            QCOMPARE(find<QLabel>(name)->toolTip(), QString());
+        }
+    }
+
+    void checkRunsWhenShownAndWhenTheDocumentOpens() {
+        window->show(); // the initial header: not on the list
+        QCOMPARE(colours::backgroundOf(find<QLabel>("Label_Code")), colours::yellow);
+        window->document().setDistrict(DistrictKind::RegionalDistrict, "03", "CAPITAL");
+        window->CloseWelcomGroup();
+        QCOMPARE(colours::backgroundOf(find<QLabel>("Label_Code")), colours::skyBlue);
     }
 
     void startNewCancelledOnAFirstRunStaysWelcome() {

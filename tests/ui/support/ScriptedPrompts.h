@@ -28,8 +28,8 @@ public:
     QList<Question> questions;
     QList<Dialog> dialogs;
 
-    QList<bool> answers;                        // for questions, in order
-    QList<std::optional<QString>> fileChoices;  // for file dialogs, in order
+    QList<bool> answers;                       // for questions, in order
+    QList<std::optional<QString>> fileChoices; // for file dialogs, in order
 
     void message(QWidget *, const QString &text) override { messages.append(text); }
     bool question(QWidget *, const QString &caption, const QString &text,
