@@ -12,8 +12,25 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
+
+namespace drovan {
+
+// Readable failures: GoogleTest finds these by argument-dependent lookup.
+inline void PrintTo(const ChargeRecord &r, std::ostream *os) {
+    *os << "{" << r.Jurisdiction << "|" << r.Folio_Number << "|" << r.Name << "|"
+        << r.Payment_Amount.toPlain() << "|" << r.Explanation << "|" << r.Explanation_Note << "|"
+        << r.Explanation_Button << "}";
+}
+
+inline void PrintTo(const CollectionHeader &h, std::ostream *os) {
+    *os << "{" << h.codeCaption << "|" << h.nameCaption << "|" << h.code << "|" << h.name << "|"
+        << h.taxYear << "}";
+}
+
+} // namespace drovan
 
 namespace drovan::testing {
 
