@@ -1,0 +1,342 @@
+#include "chargefile/ChargeFileReader.h"
+
+#include "chargefile/ChargeFileFormat.h"
+#include "chargefile/Explanation.h"
+#include "document/Text.h"
+#include "document/Windows1252.h"
+#include "reference/Folio.h"
+
+#include <array>
+#include <cstring>
+#include <memory>
+
+namespace drovan {
+namespace {
+
+using namespace chargefile;
+
+constexpr std::size_t kChunkSize = 64 * 1024;
+constexpr std::size_t kShownLayoutErrors = 5;
+constexpr std::size_t kExcerptLength = 80;
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+constexpr std::string_view kLayoutMessageStart =
+    "ERROR - The program found record layout problems with this charge (";
+constexpr std::string_view kLayoutMessageEnd =
+    "). The program expects numerical charge amounts without commas. The program will continue "
+    "to load the file...";
+constexpr std::string_view kLayoutLimitNotice =
+    " Maximum Error limit reached, any further errors will not be notified (displayed)!";
+constexpr std::string_view kNotRecognisedMessage =
+    "WARNING - This is NOT a Regional District Utility Charge File. The program will attempt to "
+    "load this file anyway!";
+constexpr std::string_view kNoCodeMessage =
+    "ERROR - The program was not able to determine the Regional District Code. Please set your "
+    "Regional District Code Manually! The program will attempt to load this file anyway!";
+constexpr std::string_view kNoTaxYearMessage =
+    "ERROR - The program was not able to determine the Tax Year. Please set the charge Tax Year "
+    "Manually! The program will attempt to load this file anyway!";
+constexpr std::string_view kNoChargeMessage =
+    "Warning - The program was not able to find any utility charge in the file! The program will "
+    "attempt to load this file anyway!";
+constexpr std::string_view kErrorCountStart = "Warning - The program detected (";
+constexpr std::string_view kErrorCountEnd = ") payment errors. These payment(s) are NOT loaded!";
+
+// Splits bytes into lines at CR LF, LF or CR, across chunk boundaries. A line that lies inside
+// one chunk is handed out as a view of it; only a line cut by a boundary is copied.
+class LineSplitter {
+public:
+    template <typename OnLine> void feed(std::string_view chunk, OnLine &&onLine) {
+        const char *data = chunk.data();
+        const std::size_t size = chunk.size();
+        std::size_t pos = 0;
+        if (skipLineFeed_) {
+            skipLineFeed_ = false;
+            if (size > 0 && data[0] == '\n')
+                pos = 1;
+        }
+        // The next LF and CR at or after pos, searched again only once passed, so that a file
+        // with one kind of line end is not rescanned for the other on every line.
+        std::size_t nextLf = find(data, size, pos, '\n');
+        std::size_t nextCr = find(data, size, pos, '\r');
+        while (pos < size) {
+            if (nextLf < pos)
+                nextLf = find(data, size, pos, '\n');
+            if (nextCr < pos)
+                nextCr = find(data, size, pos, '\r');
+            std::size_t end = nextLf < nextCr ? nextLf : nextCr;
+            if (end == size) {
+                pending_.append(data + pos, size - pos);
+                return;
+            }
+            if (pending_.empty()) {
+                onLine(std::string_view(data + pos, end - pos));
+            } else {
+                pending_.append(data + pos, end - pos);
+                onLine(std::string_view(pending_));
+                pending_.clear();
+            }
+            if (data[end] == '\r') {
+                if (end + 1 == size)
+                    skipLineFeed_ = true;
+                else if (data[end + 1] == '\n')
+                    ++end;
+            }
+            pos = end + 1;
+        }
+    }
+
+    // A last line without a line end is still a line.
+    template <typename OnLine> void finish(OnLine &&onLine) {
+        if (!pending_.empty()) {
+            onLine(std::string_view(pending_));
+            pending_.clear();
+        }
+    }
+
+private:
+    static std::size_t find(const char *data, std::size_t size, std::size_t from, char c) {
+        const void *hit = std::memchr(data + from, c, size - from);
+        return hit == nullptr ? size
+                              : static_cast<std::size_t>(static_cast<const char *>(hit) - data);
+    }
+
+    std::string pending_;
+    bool skipLineFeed_ = false;
+};
+
+class Loader {
+public:
+    explicit Loader(const ChargeFileReadOptions &options) {
+        result_.header.codeCaption = codeCaptionOf(options.kind);
+        result_.header.nameCaption = nameCaptionOf(options.kind);
+        result_.header.code = kNoDistrictCode;
+        result_.header.name = kNoDistrictNameLoading;
+        result_.header.taxYear = defaultTaxYear(options.today);
+    }
+
+    void setUtf8(bool utf8) { utf8_ = utf8; }
+    void reserveFor(std::uint64_t bytes);
+
+    void line(std::string_view text) {
+        ++lineNumber_;
+        if (utf8_) {
+            converted_ = cp1252::fromUtf8(text);
+            text = converted_;
+        }
+        if (!text.empty() && text.front() == '"')
+            headerLine(text);
+        else
+            dataLine(text);
+    }
+
+    ChargeFileLoad finish();
+
+private:
+    void setKind(DistrictKind kind) {
+        result_.header.codeCaption = codeCaptionOf(kind);
+        result_.header.nameCaption = nameCaptionOf(kind);
+    }
+    void headerLine(std::string_view text);
+    void dataLine(std::string_view text);
+    void layoutError();
+
+    ChargeFileLoad result_;
+    bool utf8_ = false;
+    std::size_t lineNumber_ = 0;
+    bool recognised_ = false;
+    bool codeFound_ = false;
+    bool taxYearFound_ = false;
+    bool chargeSeen_ = false;
+    // Reused from line to line so that a big file does not allocate per line.
+    std::string converted_;
+    std::string cleaned_;
+    ChargeRecord record_;
+};
+
+void Loader::headerLine(std::string_view text) {
+    switch (lineNumber_) {
+    case 1:
+        recognised_ = true;
+        break;
+    case 2:
+        if (startsWith(text, kRegionalDistrictKindLine)) {
+            recognised_ = true;
+            setKind(DistrictKind::RegionalDistrict);
+        } else if (startsWith(text, kMunicipalityKindLine)) {
+            recognised_ = true;
+            setKind(DistrictKind::Municipality);
+        }
+        break;
+    case 3:
+    case 4: {
+        const bool code = lineNumber_ == 3;
+        const std::string_view regional =
+            code ? kRegionalDistrictCodePrefix : kRegionalDistrictNamePrefix;
+        const std::string_view municipality =
+            code ? kMunicipalityCodePrefix : kMunicipalityNamePrefix;
+        std::string_view prefix;
+        if (startsWith(text, regional)) {
+            prefix = regional;
+            setKind(DistrictKind::RegionalDistrict);
+        } else if (startsWith(text, municipality)) {
+            prefix = municipality;
+            setKind(DistrictKind::Municipality);
+        } else {
+            break;
+        }
+        if (text.size() > prefix.size()) {
+            (code ? result_.header.code : result_.header.name) = text.substr(prefix.size());
+            codeFound_ = codeFound_ || code;
+        }
+        break;
+    }
+    case 5:
+        if (startsWith(text, kTaxYearPrefix) && text.size() > kTaxYearPrefix.size()) {
+            result_.header.taxYear = text.substr(kTaxYearPrefix.size());
+            taxYearFound_ = true;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Loader::dataLine(std::string_view text) {
+    chargeSeen_ = true;
+    cleaned_ = RemoveCommasAndDoubleQuotes(text);
+
+    // Four fields end at a comma that is not their first character; the fifth is the rest.
+    std::array<std::string_view, 5> fields;
+    std::string_view rest = cleaned_;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::size_t comma = rest.find(kFieldSeparator);
+        if (comma == std::string_view::npos || comma == 0) {
+            layoutError();
+            return;
+        }
+        fields[i] = rest.substr(0, comma);
+        rest.remove_prefix(comma + 1);
+    }
+    // Any comma left would be a sixth field, even right at the start of the fifth.
+    if (rest.find(kFieldSeparator) != std::string_view::npos) {
+        layoutError();
+        return;
+    }
+    fields[4] = rest;
+
+    const std::string_view jurisdiction = leftChars(trimView(fields[0]), 3);
+    record_.Jurisdiction.assign(jurisdiction);
+    const std::string completed = AddTrailingZeroes(trimView(fields[1]));
+    if (completed.empty())
+        record_.Folio_Number.clear();
+    else
+        record_.Folio_Number = FolioDisplay(jurisdiction, DigitsOnly(completed));
+    record_.Name.assign(trimView(fields[2]));
+    record_.Payment_Amount = Currency::parse(fields[3], ".").value_or(Currency{});
+    record_.Explanation.assign(trimView(fields[4]));
+    record_.Explanation_Button.assign(
+        explanationPartsOf(record_.Explanation, record_.Explanation_Note));
+
+    result_.charges.append(record_);
+    result_.total.add(record_.Payment_Amount);
+}
+
+void Loader::layoutError() {
+    ++result_.layoutErrors;
+    if (result_.layoutErrors > kShownLayoutErrors)
+        return;
+    std::string message(kLayoutMessageStart);
+    message.append(trimView(leftChars(cleaned_, kExcerptLength)));
+    message.append(kLayoutMessageEnd);
+    if (result_.layoutErrors == kShownLayoutErrors)
+        message.append(kLayoutLimitNotice);
+    result_.messages.push_back(std::move(message));
+}
+
+void Loader::reserveFor(std::uint64_t bytes) {
+    // A realistic charge line is about 50 bytes; reserving for that avoids regrowing the table
+    // (and holding two copies of it) while a big file loads.
+    constexpr std::uint64_t kBytesPerLine = 48;
+    result_.charges.reserve(static_cast<std::size_t>(bytes / kBytesPerLine));
+}
+
+ChargeFileLoad Loader::finish() {
+    if (!recognised_)
+        result_.messages.emplace_back(kNotRecognisedMessage);
+    if (!codeFound_)
+        result_.messages.emplace_back(kNoCodeMessage);
+    if (!taxYearFound_)
+        result_.messages.emplace_back(kNoTaxYearMessage);
+    if (!chargeSeen_) {
+        result_.messages.emplace_back(kNoChargeMessage);
+    } else if (result_.layoutErrors > 0) {
+        result_.messages.push_back(std::string(kErrorCountStart) +
+                                   std::to_string(result_.layoutErrors) +
+                                   std::string(kErrorCountEnd));
+    }
+    result_.ok = true;
+    return std::move(result_);
+}
+
+ChargeFileLoad readFailure(const ChargeFileReadOptions &options) {
+    ChargeFileLoad failed = Loader(options).finish();
+    failed.ok = false;
+    failed.charges = ChargeTable{};
+    failed.total = CurrencySum{};
+    failed.messages.clear();
+    failed.layoutErrors = 0;
+    return failed;
+}
+
+} // namespace
+
+ChargeFileLoad readChargeFile(ByteSource &source, const ChargeFileReadOptions &options) {
+    Loader loader(options);
+    if (const auto size = source.sizeHint())
+        loader.reserveFor(*size);
+    LineSplitter splitter;
+    const auto onLine = [&loader](std::string_view line) {
+        loader.line(line);
+    };
+
+    const auto buffer = std::make_unique<char[]>(kChunkSize);
+    std::uint64_t bytesRead = 0;
+    std::uint64_t lastReported = 0;
+    bool started = false;
+    std::size_t filled = 0;
+    for (;;) {
+        const auto count = source.read(buffer.get() + filled, kChunkSize - filled);
+        if (!count)
+            return readFailure(options);
+        bytesRead += *count;
+        filled += *count;
+        const bool atEnd = *count == 0;
+        if (options.progress && bytesRead - lastReported >= kChunkSize) {
+            options.progress(bytesRead);
+            lastReported = bytesRead;
+        }
+        std::string_view chunk(buffer.get(), filled);
+        if (!started) {
+            // The byte-order mark decides the encoding, so wait until it can be seen whole.
+            if (filled < kUtf8ByteOrderMark.size() && !atEnd)
+                continue;
+            started = true;
+            if (startsWith(chunk, kUtf8ByteOrderMark)) {
+                loader.setUtf8(true);
+                chunk.remove_prefix(kUtf8ByteOrderMark.size());
+            }
+        }
+        if (!chunk.empty())
+            splitter.feed(chunk, onLine);
+        filled = 0;
+        if (atEnd)
+            break;
+    }
+    splitter.finish(onLine);
+    if (options.progress)
+        options.progress(bytesRead);
+    return loader.finish();
+}
+
+} // namespace drovan
