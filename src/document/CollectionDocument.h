@@ -88,6 +88,8 @@ public:
     void markUnsaved();
     void markSaved();
 
+    // The status text and the working file hold a path of the file system, in UTF-8 rather than
+    // Windows-1252, so that any path the user picks survives to the next save.
     const std::string &statusText() const { return statusText_; }
     const std::string &workingFile() const { return workingFile_; }
     bool isNew() const { return statusText_ == kStatusNew; }

@@ -1,6 +1,7 @@
 #include "RegionalUtilityPayments.h"
 
 #include "AboutUnit.h"
+#include "ChargeFileIO.h"
 #include "ChargeTableModel.h"
 #include "Colours.h"
 #include "FormSet.h"
@@ -13,17 +14,24 @@
 #include "SubmitPaymentsUnit.h"
 #include "Tax_Year.h"
 #include "TextCodec.h"
+#include "chargefile/ChargeFileReader.h"
 #include "entry/SettingsStore.h"
 #include "reference/CodeNameCheck.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -42,6 +50,10 @@ const QString kCloseQuestion =
     QStringLiteral("You have unsaved changes that will be lost\n\nDo you wish to continue?");
 const QString kDeleteQuestion =
     QStringLiteral("You are about to delete\n\nDo you wish to continue?");
+const QString kSaveCancelled = QStringLiteral("Save CANCELLED! Work is NOT saved!");
+const QString kSaved = QStringLiteral("Charges are Saved!");
+const QString kSaveFailed = QStringLiteral("ERROR in Saving the file.");
+const QString kLoadFailed = QStringLiteral("ERROR in loading the file.");
 const QString kDeleteAllQuestion =
     QStringLiteral("You are about to delete ALL charges\n\nDo you wish to continue?");
 
@@ -90,6 +102,12 @@ TRegionalDistrictPayments::TRegionalDistrictPayments(Services services, FormSet 
     buildStatusPanel(central);
     buildPaymentsPanel(central);
     buildMenu();
+    ProgressBar_Load = new QProgressBar(this);
+    ProgressBar_Load->setObjectName(QStringLiteral("ProgressBar_Load"));
+    ProgressBar_Load->setRange(0, 1000);
+    ProgressBar_Load->hide();
+    statusBar()->addPermanentWidget(ProgressBar_Load, 1);
+    statusBar()->hide();
     connectHandlers();
 
     document_.setListener([this](DocumentChange change) { onDocumentChanged(change); });
@@ -287,6 +305,9 @@ void TRegionalDistrictPayments::buildMenu() {
 void TRegionalDistrictPayments::connectHandlers() {
     using W = TRegionalDistrictPayments;
     connect(Button_Welcome_New, &QPushButton::clicked, this, &W::Button_Welcome_NewClick);
+    connect(Button_Welcome_Load, &QPushButton::clicked, this, &W::Button_Welcome_LoadClick);
+    connect(Button_Save, &QPushButton::clicked, this, &W::Button_SaveClick);
+    connect(MenuSaveAs, &QAction::triggered, this, &W::MenuSaveAsClick);
     connect(Button_Status_RegionalDistrict, &QPushButton::clicked, this,
             &W::Button_Status_RegionalDistrictClick);
     connect(Button_Tax_Year, &QPushButton::clicked, this, &W::Button_Tax_YearClick);
@@ -340,8 +361,8 @@ void TRegionalDistrictPayments::refreshHeader() {
 }
 
 void TRegionalDistrictPayments::refreshFileState() {
-    Label_Status_PaymentFile->setText(toQString(document_.statusText()));
-    Label_Status_PaymentFile2->setText(toQString(document_.workingFile()));
+    Label_Status_PaymentFile->setText(QString::fromStdString(document_.statusText()));
+    Label_Status_PaymentFile2->setText(QString::fromStdString(document_.workingFile()));
 }
 
 void TRegionalDistrictPayments::refreshTotal() {
@@ -448,6 +469,98 @@ void TRegionalDistrictPayments::Button_Welcome_NewClick() {
         document_.setTaxYear(defaultTaxYear(services_.clock.today()));
     }
     document_.markSaved();
+}
+
+void TRegionalDistrictPayments::Button_Welcome_LoadClick() {
+    document_.resetTotal();
+    resetEntrySettings(services_.settings);
+
+    FileDialogOptions options;
+    options.directory = QDir::currentPath();
+    options.filters = {QStringLiteral("Text file (*.txt)"),
+                       QStringLiteral("Comma Delimited (*.csv)")};
+    options.defaultSuffix = QStringLiteral("txt");
+    const std::optional<QString> path = services_.prompts.openFileName(this, options);
+    if (!path)
+        return;
+
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        services_.prompts.message(this, kLoadFailed);
+        return;
+    }
+    FileDeviceSource source(file);
+    ChargeFileReadOptions read;
+    read.kind = document_.header().kind();
+    read.today = services_.clock.today();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const std::uint64_t size = source.sizeHint().value_or(0);
+    read.progress = [&](std::uint64_t bytesRead) {
+        if (elapsed.elapsed() >= loadProgressDelayMs)
+            showLoadProgress(bytesRead, size);
+    };
+    ChargeFileLoad load = readChargeFile(source, read);
+    ProgressBar_Load->hide();
+    statusBar()->hide();
+    if (!load.ok) {
+        // Nothing of a half-read file reaches the document.
+        services_.prompts.message(this, kLoadFailed);
+        return;
+    }
+
+    document_.setHeader(std::move(load.header));
+    document_.replaceCharges(std::move(load.charges));
+    document_.setTotal(load.total);
+    for (const std::string &message : load.messages)
+        services_.prompts.message(this, toQString(message));
+    document_.setWorkingFile(path->toStdString());
+    CloseWelcomGroup();
+}
+
+void TRegionalDistrictPayments::showLoadProgress(std::uint64_t bytesRead, std::uint64_t size) {
+    if (size == 0)
+        return;
+    statusBar()->show();
+    ProgressBar_Load->show();
+    ProgressBar_Load->setValue(
+        static_cast<int>(std::min<std::uint64_t>(bytesRead, size) * 1000 / size));
+    // The load runs on this thread: let the bar paint, but take no user input meanwhile.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TRegionalDistrictPayments::Button_SaveClick() {
+    FileDialogOptions options;
+    options.title = QStringLiteral("Save your Charge File");
+    options.directory = QDir::currentPath();
+    options.filters = {QStringLiteral("Text file (*.txt)")};
+    options.defaultSuffix = QStringLiteral("txt");
+    if (!document_.isNew())
+        options.fileName = QString::fromStdString(document_.workingFile());
+    const std::optional<QString> path = services_.prompts.saveFileName(this, options);
+    if (!path) {
+        services_.prompts.message(this, kSaveCancelled);
+        return;
+    }
+    if (!saveChargeFile(*path, document_.header(), document_.charges())) {
+        services_.prompts.message(this, kSaveFailed);
+        return;
+    }
+    document_.setWorkingFile(path->toStdString());
+    const CollectionHeader &header = document_.header();
+    SettingsStore &settings = services_.settings;
+    if (!settings.write(kSettingsSection, settings::Type, header.codeCaption) ||
+        !settings.write(kSettingsSection, settings::Code, header.code) ||
+        !settings.write(kSettingsSection, settings::Name, header.name)) {
+        services_.prompts.message(this, kSaveFailed);
+        return;
+    }
+    services_.prompts.message(this, kSaved);
+    document_.markSaved();
+}
+
+void TRegionalDistrictPayments::MenuSaveAsClick() {
+    Button_SaveClick();
 }
 
 void TRegionalDistrictPayments::Button_Status_RegionalDistrictClick() {

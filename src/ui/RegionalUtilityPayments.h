@@ -8,6 +8,7 @@
 class QAction;
 class QGroupBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTableView;
 class QToolButton;
@@ -35,6 +36,9 @@ public:
     bool FormClose();
 
     void Button_Welcome_NewClick();
+    void Button_Welcome_LoadClick();
+    void Button_SaveClick();
+    void MenuSaveAsClick();
     void Button_Status_RegionalDistrictClick();
     void Button_Tax_YearClick();
     void Button_SubmitClick();
@@ -71,7 +75,13 @@ private:
     void refreshCharges();
     void selectCurrentRow();
     void moveCurrentRow(int delta, bool absolute);
+    void showLoadProgress(std::uint64_t bytesRead, std::uint64_t size);
 
+public:
+    // A load shows its progress once it has taken this long; tests set it to zero.
+    int loadProgressDelayMs = 500;
+
+private:
     Services services_;
     FormSet &forms_;
     CollectionDocument document_;
@@ -112,6 +122,7 @@ private:
     QPushButton *Button_Payments_Delete = nullptr;
     QWidget *cxNavigator_Payments = nullptr;
     QTableView *cxGrid_Payments = nullptr;
+    QProgressBar *ProgressBar_Load = nullptr;
 
     // Menu
     QAction *MenuNew = nullptr;
