@@ -21,6 +21,8 @@ int ChargeTableModel::columnCount(const QModelIndex &parent) const {
 QVariant ChargeTableModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount)
         return {};
+    if (role == Qt::TextAlignmentRole && index.column() == Payment_Amount)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != RawValueRole)
         return {};
     const ChargeTable &table = document_.charges();

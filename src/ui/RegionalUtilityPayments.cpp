@@ -268,8 +268,15 @@ void TRegionalDistrictPayments::buildPaymentsPanel(QWidget *central) {
     cxGrid_Payments->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Fixed row heights keep a million rows cheap: no per-row measuring.
     cxGrid_Payments->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    cxGrid_Payments->verticalHeader()->setDefaultSectionSize(
+        cxGrid_Payments->fontMetrics().height() + 6);
     cxGrid_Payments->verticalHeader()->hide();
     cxGrid_Payments->horizontalHeader()->setStretchLastSection(true);
+    cxGrid_Payments->setWordWrap(false);
+    colours::setBackground(cxGrid_Payments, colours::white);
+    const int widths[] = {50, 110, 220, 120, 220, 160, 110};
+    for (int column = 0; column < ChargeTableModel::ColumnCount; ++column)
+        cxGrid_Payments->setColumnWidth(column, widths[column]);
     cxGrid_Payments->hide();
     static_cast<QVBoxLayout *>(central->layout())->addWidget(cxGrid_Payments, 1);
     static_cast<QVBoxLayout *>(central->layout())->addStretch(0);
