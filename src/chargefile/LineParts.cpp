@@ -41,21 +41,24 @@ constexpr std::uint64_t bytesEqual(std::uint64_t word, char c) {
     return ~(((x & kLowBits) + kLowBits) | x) & kHighBits;
 }
 
-// Up to eight bytes, the first in the lowest bits; missing bytes are zero, which matches nothing
-// searched for.
-std::uint64_t loadWord(const char *bytes, std::size_t count) {
+// The `count` (at most eight) bytes at `offset` of `text`, the first in the lowest bits; missing
+// bytes are zero, which matches nothing searched for. A short last word is read as the text's
+// last eight bytes shifted down, so it costs no byte-by-byte copy.
+std::uint64_t loadWord(std::string_view text, std::size_t offset, std::size_t count) {
     if constexpr (std::endian::native == std::endian::little) {
-        if (count == 8) {
+        if (text.size() >= 8) {
             std::uint64_t word = 0;
-            std::memcpy(&word, bytes, 8);
-            return word;
+            if (count == 8) {
+                std::memcpy(&word, text.data() + offset, 8);
+                return word;
+            }
+            std::memcpy(&word, text.data() + text.size() - 8, 8);
+            return word >> (8 * (8 - count));
         }
     }
-    std::array<unsigned char, 8> buffer{};
-    std::memcpy(buffer.data(), bytes, count);
     std::uint64_t word = 0;
-    for (std::size_t i = 8; i-- > 0;)
-        word = (word << 8) | buffer[i];
+    for (std::size_t i = count; i-- > 0;)
+        word = (word << 8) | static_cast<unsigned char>(text[offset + i]);
     return word;
 }
 
@@ -79,7 +82,6 @@ void splitAtCommas(std::string_view rest, DataLineFields &out) {
 
 void splitDataLine(std::string_view line, std::string &scratch, DataLineFields &out) {
     const std::string_view trimmed = trimView(line);
-    const char *data = trimmed.data();
     const std::size_t size = trimmed.size();
 
     // The first five commas, and whether the line holds a quote or two blanks in a row.
@@ -89,7 +91,7 @@ void splitDataLine(std::string_view line, std::string &scratch, DataLineFields &
     bool needsCleaning = false;
     for (std::size_t offset = 0; offset < size && !needsCleaning; offset += 8) {
         const std::size_t count = size - offset < 8 ? size - offset : 8;
-        const std::uint64_t word = loadWord(data + offset, count);
+        const std::uint64_t word = loadWord(trimmed, offset, count);
         const std::uint64_t blanks = bytesEqual(word, ' ');
         needsCleaning = (bytesEqual(word, '"') | (blanks & ((blanks << 8) | previousBlank))) != 0;
         previousBlank = (blanks >> 63) << 7;
