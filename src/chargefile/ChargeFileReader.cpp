@@ -7,9 +7,12 @@
 #include "document/Windows1252.h"
 #include "reference/Folio.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
+#include <new>
+#include <stdexcept>
 
 namespace drovan {
 namespace {
@@ -247,7 +250,11 @@ void Loader::reserveFor(std::uint64_t bytes) {
     // A realistic charge line is about 50 bytes; reserving for that avoids regrowing the table
     // (and holding two copies of it) while a big file loads.
     constexpr std::uint64_t kBytesPerLine = 48;
-    result_.charges.reserve(static_cast<std::size_t>(bytes / kBytesPerLine));
+    // A huge file of another kind must not reserve more than a big charge file needs; past this
+    // the table grows as it goes.
+    constexpr std::uint64_t kMaxReservedRows = 4'000'000;
+    result_.charges.reserve(
+        static_cast<std::size_t>(std::min(bytes / kBytesPerLine, kMaxReservedRows)));
 }
 
 ChargeFileLoad Loader::finish() {
@@ -278,9 +285,7 @@ ChargeFileLoad readFailure(const ChargeFileReadOptions &options) {
     return failed;
 }
 
-} // namespace
-
-ChargeFileLoad readChargeFile(ByteSource &source, const ChargeFileReadOptions &options) {
+ChargeFileLoad readLines(ByteSource &source, const ChargeFileReadOptions &options) {
     Loader loader(options);
     if (const auto size = source.sizeHint())
         loader.reserveFor(*size);
@@ -326,6 +331,20 @@ ChargeFileLoad readChargeFile(ByteSource &source, const ChargeFileReadOptions &o
     if (options.progress)
         options.progress(bytesRead);
     return loader.finish();
+}
+
+} // namespace
+
+ChargeFileLoad readChargeFile(ByteSource &source, const ChargeFileReadOptions &options) {
+    // A file whose rows do not fit in memory is a failed load like a read error, not an exception
+    // for the window to catch.
+    try {
+        return readLines(source, options);
+    } catch (const std::bad_alloc &) {
+        return readFailure(options);
+    } catch (const std::length_error &) {
+        return readFailure(options);
+    }
 }
 
 } // namespace drovan

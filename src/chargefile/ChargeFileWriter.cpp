@@ -5,6 +5,7 @@
 #include "document/Currency.h"
 
 #include <cstring>
+#include <new>
 #include <vector>
 
 namespace drovan {
@@ -114,15 +115,21 @@ bool writeLines(LineWriter &out, const CollectionHeader &header, const ChargeTab
 
 bool writeChargeFile(ByteSink &sink, const CollectionHeader &header, const ChargeTable &charges,
                      const ChargeFileLineCallback &onLine) {
-    LineWriter out(sink, onLine);
-    return writeLines(out, header, charges);
+    // Running out of memory is a failed save like a refused write, not an exception for the
+    // window to catch.
+    try {
+        LineWriter out(sink, onLine);
+        return writeLines(out, header, charges);
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
 }
 
 std::string chargeFileText(const CollectionHeader &header, const ChargeTable &charges,
                            const ChargeFileLineCallback &onLine) {
     StringByteSink sink;
-    // A string sink never refuses a write.
-    static_cast<void>(writeChargeFile(sink, header, charges, onLine));
+    if (!writeChargeFile(sink, header, charges, onLine))
+        return {};
     return sink.take();
 }
 
