@@ -7,7 +7,8 @@ namespace drovan {
 
 std::optional<std::size_t> StringByteSource::read(char *buffer, std::size_t size) {
     const std::size_t count = std::min(size, bytes_.size() - position_);
-    std::memcpy(buffer, bytes_.data() + position_, count);
+    if (count > 0)
+        std::memcpy(buffer, bytes_.data() + position_, count);
     position_ += count;
     return count;
 }

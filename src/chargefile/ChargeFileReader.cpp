@@ -2,13 +2,17 @@
 
 #include "chargefile/ChargeFileFormat.h"
 #include "chargefile/Explanation.h"
+#include "chargefile/LineParts.h"
 #include "document/Text.h"
 #include "document/Windows1252.h"
 #include "reference/Folio.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
+#include <new>
+#include <stdexcept>
 
 namespace drovan {
 namespace {
@@ -150,7 +154,9 @@ private:
     bool chargeSeen_ = false;
     // Reused from line to line so that a big file does not allocate per line.
     std::string converted_;
-    std::string cleaned_;
+    std::string cleanedScratch_;
+    DataLineFields line_;
+    FolioDisplayCache folios_;
     ChargeRecord record_;
 };
 
@@ -204,26 +210,12 @@ void Loader::headerLine(std::string_view text) {
 
 void Loader::dataLine(std::string_view text) {
     chargeSeen_ = true;
-    cleaned_ = RemoveCommasAndDoubleQuotes(text);
-
-    // Four fields end at a comma that is not their first character; the fifth is the rest.
-    std::array<std::string_view, 5> fields;
-    std::string_view rest = cleaned_;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const std::size_t comma = rest.find(kFieldSeparator);
-        if (comma == std::string_view::npos || comma == 0) {
-            layoutError();
-            return;
-        }
-        fields[i] = rest.substr(0, comma);
-        rest.remove_prefix(comma + 1);
-    }
-    // Any comma left would be a sixth field, even right at the start of the fifth.
-    if (rest.find(kFieldSeparator) != std::string_view::npos) {
+    splitDataLine(text, cleanedScratch_, line_);
+    if (line_.layoutProblem) {
         layoutError();
         return;
     }
-    fields[4] = rest;
+    const auto &fields = line_.fields;
 
     const std::string_view jurisdiction = leftChars(trimView(fields[0]), 3);
     record_.Jurisdiction.assign(jurisdiction);
@@ -231,7 +223,7 @@ void Loader::dataLine(std::string_view text) {
     if (completed.empty())
         record_.Folio_Number.clear();
     else
-        record_.Folio_Number = FolioDisplay(jurisdiction, DigitsOnly(completed));
+        folios_.display(jurisdiction, DigitsOnly(completed), record_.Folio_Number);
     record_.Name.assign(trimView(fields[2]));
     record_.Payment_Amount = Currency::parse(fields[3], ".").value_or(Currency{});
     record_.Explanation.assign(trimView(fields[4]));
@@ -247,7 +239,7 @@ void Loader::layoutError() {
     if (result_.layoutErrors > kShownLayoutErrors)
         return;
     std::string message(kLayoutMessageStart);
-    message.append(trimView(leftChars(cleaned_, kExcerptLength)));
+    message.append(trimView(leftChars(line_.cleaned, kExcerptLength)));
     message.append(kLayoutMessageEnd);
     if (result_.layoutErrors == kShownLayoutErrors)
         message.append(kLayoutLimitNotice);
@@ -258,7 +250,11 @@ void Loader::reserveFor(std::uint64_t bytes) {
     // A realistic charge line is about 50 bytes; reserving for that avoids regrowing the table
     // (and holding two copies of it) while a big file loads.
     constexpr std::uint64_t kBytesPerLine = 48;
-    result_.charges.reserve(static_cast<std::size_t>(bytes / kBytesPerLine));
+    // A huge file of another kind must not reserve more than a big charge file needs; past this
+    // the table grows as it goes.
+    constexpr std::uint64_t kMaxReservedRows = 4'000'000;
+    result_.charges.reserve(
+        static_cast<std::size_t>(std::min(bytes / kBytesPerLine, kMaxReservedRows)));
 }
 
 ChargeFileLoad Loader::finish() {
@@ -289,9 +285,7 @@ ChargeFileLoad readFailure(const ChargeFileReadOptions &options) {
     return failed;
 }
 
-} // namespace
-
-ChargeFileLoad readChargeFile(ByteSource &source, const ChargeFileReadOptions &options) {
+ChargeFileLoad readLines(ByteSource &source, const ChargeFileReadOptions &options) {
     Loader loader(options);
     if (const auto size = source.sizeHint())
         loader.reserveFor(*size);
@@ -337,6 +331,20 @@ ChargeFileLoad readChargeFile(ByteSource &source, const ChargeFileReadOptions &o
     if (options.progress)
         options.progress(bytesRead);
     return loader.finish();
+}
+
+} // namespace
+
+ChargeFileLoad readChargeFile(ByteSource &source, const ChargeFileReadOptions &options) {
+    // A file whose rows do not fit in memory is a failed load like a read error, not an exception
+    // for the window to catch.
+    try {
+        return readLines(source, options);
+    } catch (const std::bad_alloc &) {
+        return readFailure(options);
+    } catch (const std::length_error &) {
+        return readFailure(options);
+    }
 }
 
 } // namespace drovan
