@@ -1,37 +1,90 @@
 #include "document/ChargeTable.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace drovan {
+namespace {
 
-template <std::size_t Width> void ChargeTable::FixedText<Width>::assign(std::string_view text) {
-    static_assert(Width < 256);
-    length = static_cast<std::uint8_t>(std::min(text.size(), Width));
-    std::copy_n(text.data(), length, bytes.data());
+constexpr std::array<std::size_t, 6> kWidths = {
+    ChargeWidths::Jurisdiction, ChargeWidths::Folio_Number,     ChargeWidths::Name,
+    ChargeWidths::Explanation,  ChargeWidths::Explanation_Note, ChargeWidths::Explanation_Button,
+};
+static_assert(ChargeWidths::Name < 256 && ChargeWidths::Explanation < 256);
+
+// Blocks start small, so that a handful of charges costs little, and grow to a few megabytes.
+constexpr std::size_t kFirstBlock = 16 * 1024;
+constexpr std::size_t kLargestBlock = std::size_t{4} << 20;
+
+} // namespace
+
+ChargeTable::ChargeTable(const ChargeTable &other) : ChargeTable() { *this = other; }
+
+ChargeTable &ChargeTable::operator=(const ChargeTable &other) {
+    if (this == &other)
+        return *this;
+    clear();
+    rows_.reserve(other.rowCount());
+    for (std::size_t i = 0; i < other.rowCount(); ++i)
+        append(other.row(i));
+    current_ = other.current_;
+    return *this;
 }
 
-void ChargeTable::store(StoredRow &row, const ChargeRecord &record) {
+std::string_view ChargeTable::field(std::size_t index, std::size_t which) const {
+    const Row &r = rows_[index];
+    std::size_t start = r.offset;
+    for (std::size_t i = 0; i < which; ++i)
+        start += r.lengths[i];
+    return {blocks_[r.block].bytes + start, r.lengths[which]};
+}
+
+char *ChargeTable::reserveText(std::size_t size, std::uint32_t &block, std::uint32_t &offset) {
+    if (blocks_.empty() || blocks_.back().capacity - blocks_.back().used < size) {
+        const std::size_t capacity =
+            blocks_.empty() ? kFirstBlock : std::min(blocks_.back().capacity * 2, kLargestBlock);
+        blocks_.emplace_back(capacity);
+    }
+    Block &last = blocks_.back();
+    block = static_cast<std::uint32_t>(blocks_.size() - 1);
+    offset = static_cast<std::uint32_t>(last.used);
+    char *at = last.bytes + last.used;
+    last.used += size;
+    return at;
+}
+
+ChargeTable::Row ChargeTable::store(const ChargeRecord &record) {
+    const std::array<std::string_view, kFields> values = {
+        record.Jurisdiction, record.Folio_Number,     record.Name,
+        record.Explanation,  record.Explanation_Note, record.Explanation_Button,
+    };
+    Row row;
     row.amount = record.Payment_Amount.units();
-    row.jurisdiction.assign(record.Jurisdiction);
-    row.folio.assign(record.Folio_Number);
-    row.name.assign(record.Name);
-    row.explanation.assign(record.Explanation);
-    row.note.assign(record.Explanation_Note);
-    row.button.assign(record.Explanation_Button);
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < kFields; ++i) {
+        row.lengths[i] = static_cast<std::uint8_t>(std::min(values[i].size(), kWidths[i]));
+        total += row.lengths[i];
+    }
+    char *at = reserveText(total, row.block, row.offset);
+    for (std::size_t i = 0; i < kFields; ++i) {
+        if (row.lengths[i] > 0)
+            std::memcpy(at, values[i].data(), row.lengths[i]);
+        at += row.lengths[i];
+    }
+    return row;
 }
 
 void ChargeTable::append(const ChargeRecord &record) {
-    rows_.emplace_back();
-    store(rows_.back(), record);
+    rows_.push_back(store(record));
     current_ = rows_.size() - 1;
 }
 
 ChargeRecord ChargeTable::row(std::size_t index) const {
-    const StoredRow &r = rows_.at(index);
-    return ChargeRecord{std::string(r.jurisdiction.view()), std::string(r.folio.view()),
-                        std::string(r.name.view()),         Currency::fromUnits(r.amount),
-                        std::string(r.explanation.view()),  std::string(r.note.view()),
-                        std::string(r.button.view())};
+    (void)rows_.at(index);
+    return ChargeRecord{std::string(jurisdiction(index)), std::string(folioNumber(index)),
+                        std::string(name(index)),         amount(index),
+                        std::string(explanation(index)),  std::string(explanationNote(index)),
+                        std::string(explanationButton(index))};
 }
 
 std::optional<std::size_t> ChargeTable::currentRow() const {
@@ -46,8 +99,9 @@ void ChargeTable::setCurrentRow(std::size_t index) {
 }
 
 void ChargeTable::replaceCurrent(const ChargeRecord &record) {
+    // The old texts stay in their block unused: changes are few and made by hand.
     if (!rows_.empty())
-        store(rows_[current_], record);
+        rows_[current_] = store(record);
 }
 
 void ChargeTable::deleteCurrent() {
@@ -56,12 +110,21 @@ void ChargeTable::deleteCurrent() {
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
     if (current_ >= rows_.size() && current_ > 0)
         current_ = rows_.size() - 1;
+    if (rows_.empty())
+        clear();
 }
 
 void ChargeTable::clear() {
-    rows_.clear();
-    rows_.shrink_to_fit();
+    decltype(rows_)().swap(rows_);
+    blocks_.clear();
     current_ = 0;
+}
+
+std::size_t ChargeTable::memoryUsage() const {
+    std::size_t bytes = rows_.capacity() * sizeof(Row) + blocks_.capacity() * sizeof(Block);
+    for (const Block &b : blocks_)
+        bytes += b.capacity;
+    return bytes;
 }
 
 } // namespace drovan

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/BulkMemory.h"
 #include "document/Currency.h"
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace drovan {
@@ -35,10 +37,18 @@ struct ChargeWidths {
     static constexpr std::size_t Explanation_Button = 10;
 };
 
-// Rows in insertion order with a current row. Rows are stored inline at their fixed widths, so a
-// million charges cost one allocation and no per-field heap blocks.
+// Rows in insertion order with a current row. A row is a small fixed entry; its texts sit
+// together in large shared blocks, so a million charges cost a few big allocations and about a
+// hundred bytes each.
 class ChargeTable {
 public:
+    ChargeTable() = default;
+    ChargeTable(const ChargeTable &other);
+    ChargeTable &operator=(const ChargeTable &other);
+    ChargeTable(ChargeTable &&) noexcept = default;
+    ChargeTable &operator=(ChargeTable &&) noexcept = default;
+    ~ChargeTable() = default;
+
     std::size_t rowCount() const { return rows_.size(); }
     bool isEmpty() const { return rows_.empty(); }
 
@@ -46,19 +56,13 @@ public:
     void append(const ChargeRecord &record);
     ChargeRecord row(std::size_t index) const;
 
-    std::string_view jurisdiction(std::size_t index) const {
-        return rows_[index].jurisdiction.view();
-    }
-    std::string_view folioNumber(std::size_t index) const { return rows_[index].folio.view(); }
-    std::string_view name(std::size_t index) const { return rows_[index].name.view(); }
+    std::string_view jurisdiction(std::size_t index) const { return field(index, 0); }
+    std::string_view folioNumber(std::size_t index) const { return field(index, 1); }
+    std::string_view name(std::size_t index) const { return field(index, 2); }
     Currency amount(std::size_t index) const { return Currency::fromUnits(rows_[index].amount); }
-    std::string_view explanation(std::size_t index) const {
-        return rows_[index].explanation.view();
-    }
-    std::string_view explanationNote(std::size_t index) const { return rows_[index].note.view(); }
-    std::string_view explanationButton(std::size_t index) const {
-        return rows_[index].button.view();
-    }
+    std::string_view explanation(std::size_t index) const { return field(index, 3); }
+    std::string_view explanationNote(std::size_t index) const { return field(index, 4); }
+    std::string_view explanationButton(std::size_t index) const { return field(index, 5); }
 
     // No current row only while the table is empty.
     std::optional<std::size_t> currentRow() const;
@@ -70,25 +74,39 @@ public:
     void clear();
     void reserve(std::size_t rows) { rows_.reserve(rows); }
 
-private:
-    template <std::size_t Width> struct FixedText {
-        std::uint8_t length = 0;
-        std::array<char, Width> bytes{};
-        void assign(std::string_view text);
-        std::string_view view() const { return {bytes.data(), length}; }
-    };
-    struct StoredRow {
-        std::int64_t amount = 0;
-        FixedText<ChargeWidths::Jurisdiction> jurisdiction;
-        FixedText<ChargeWidths::Folio_Number> folio;
-        FixedText<ChargeWidths::Name> name;
-        FixedText<ChargeWidths::Explanation> explanation;
-        FixedText<ChargeWidths::Explanation_Note> note;
-        FixedText<ChargeWidths::Explanation_Button> button;
-    };
-    static void store(StoredRow &row, const ChargeRecord &record);
+    // Bytes held for the rows and their texts, for the memory budget of big files.
+    std::size_t memoryUsage() const;
 
-    std::vector<StoredRow> rows_;
+private:
+    static constexpr std::size_t kFields = 6;
+    struct Row {
+        std::int64_t amount = 0;
+        std::uint32_t block = 0;
+        std::uint32_t offset = 0;
+        std::array<std::uint8_t, kFields> lengths{};
+    };
+    struct Block {
+        explicit Block(std::size_t size)
+            : bytes(static_cast<char *>(detail::allocateBulk(size))), capacity(size) {}
+        Block(Block &&other) noexcept
+            : bytes(std::exchange(other.bytes, nullptr)), capacity(other.capacity),
+              used(other.used) {}
+        Block &operator=(Block &&) = delete;
+        ~Block() {
+            if (bytes != nullptr)
+                detail::freeBulk(bytes, capacity);
+        }
+        char *bytes = nullptr;
+        std::size_t capacity = 0;
+        std::size_t used = 0;
+    };
+
+    std::string_view field(std::size_t index, std::size_t which) const;
+    Row store(const ChargeRecord &record);
+    char *reserveText(std::size_t size, std::uint32_t &block, std::uint32_t &offset);
+
+    std::vector<Row, detail::BulkAllocator<Row>> rows_;
+    std::vector<Block> blocks_;
     std::size_t current_ = 0;
 };
 

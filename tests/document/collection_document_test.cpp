@@ -161,3 +161,41 @@ TEST(Windows1252Test, MapsTheHighRangeAndReplacesWhatItCannotHold) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ChargeTableTest, ManyRowsKeepTheirTextsAcrossBlocksAndCopies) {
+    ChargeTable table;
+    const std::size_t rows = 100000;
+    for (std::size_t i = 0; i < rows; ++i) {
+        const std::string n = std::to_string(i);
+        table.append(ChargeRecord{"7" + n.substr(0, 2), n + ".000", "OWNER " + n,
+                                  Currency::fromUnits(static_cast<std::int64_t>(i)),
+                                  "NOTE " + n + " WATER", "NOTE " + n, "Water"});
+    }
+    table.setCurrentRow(500);
+    table.replaceCurrent(ChargeRecord{"799", "1.000", "CHANGED", Currency{}, "X", "X", "Other"});
+    table.setCurrentRow(0);
+    table.deleteCurrent();
+
+    const ChargeTable copy = table;
+    ASSERT_EQ(copy.rowCount(), rows - 1);
+    for (const std::size_t i : {std::size_t{0}, std::size_t{498}, std::size_t{499}, rows - 2}) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(copy.row(i), table.row(i));
+        if (i == 499) { // row 500 before the first was deleted
+            EXPECT_EQ(table.name(i), "CHANGED");
+            continue;
+        }
+        const std::string n = std::to_string(i + 1);
+        EXPECT_EQ(table.folioNumber(i), n + ".000");
+        EXPECT_EQ(table.name(i), "OWNER " + n);
+        EXPECT_EQ(table.explanationNote(i), "NOTE " + n);
+        EXPECT_EQ(table.amount(i).units(), static_cast<std::int64_t>(i + 1));
+    }
+    EXPECT_EQ(copy.currentRow(), table.currentRow());
+    // Texts are packed: a row costs its texts plus a small entry, not its widths.
+    EXPECT_LT(table.memoryUsage() / table.rowCount(), 150u);
+}
+
+} // namespace
