@@ -157,7 +157,8 @@ private:
     std::string cleanedScratch_;
     DataLineFields line_;
     FolioDisplayCache folios_;
-    ChargeRecord record_;
+    std::string folio_;
+    std::string note_;
 };
 
 void Loader::headerLine(std::string_view text) {
@@ -217,21 +218,27 @@ void Loader::dataLine(std::string_view text) {
     }
     const auto &fields = line_.fields;
 
-    const std::string_view jurisdiction = leftChars(trimView(fields[0]), 3);
-    record_.Jurisdiction.assign(jurisdiction);
-    const std::string completed = AddTrailingZeroes(trimView(fields[1]));
-    if (completed.empty())
-        record_.Folio_Number.clear();
-    else
-        folios_.display(jurisdiction, DigitsOnly(completed), record_.Folio_Number);
-    record_.Name.assign(trimView(fields[2]));
-    record_.Payment_Amount = Currency::parse(fields[3], ".").value_or(Currency{});
-    record_.Explanation.assign(trimView(fields[4]));
-    record_.Explanation_Button.assign(
-        explanationPartsOf(record_.Explanation, record_.Explanation_Note));
+    ChargeView charge;
+    charge.Jurisdiction = leftChars(trimView(fields[0]), 3);
+    const std::string_view folio = trimView(fields[1]);
+    if (folios_.isDisplayForm(charge.Jurisdiction, folio)) {
+        charge.Folio_Number = folio;
+    } else {
+        const std::string completed = AddTrailingZeroes(folio);
+        if (completed.empty())
+            folio_.clear();
+        else
+            folios_.display(charge.Jurisdiction, DigitsOnly(completed), folio_);
+        charge.Folio_Number = folio_;
+    }
+    charge.Name = trimView(fields[2]);
+    charge.Payment_Amount = Currency::parse(fields[3], ".").value_or(Currency{});
+    charge.Explanation = trimView(fields[4]);
+    charge.Explanation_Button = explanationPartsOf(charge.Explanation, note_);
+    charge.Explanation_Note = note_;
 
-    result_.charges.append(record_);
-    result_.total.add(record_.Payment_Amount);
+    result_.charges.append(charge);
+    result_.total.add(charge.Payment_Amount);
 }
 
 void Loader::layoutError() {

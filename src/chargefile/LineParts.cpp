@@ -154,6 +154,32 @@ const FolioDisplayCache::Layout *FolioDisplayCache::layoutOf(std::string_view ju
     return recent.layout;
 }
 
+bool FolioDisplayCache::isDisplayForm(std::string_view jurisdictionCode, std::string_view folio) {
+    const Layout *layout = layoutOf(jurisdictionCode);
+    if (layout == nullptr || folio.size() != layout->size)
+        return false;
+    // Completion changes a text without a full stop, or with fewer than three characters after
+    // its first one.
+    const std::size_t stop = folio.find('.');
+    if (stop == std::string_view::npos || folio.size() - stop - 1 < 3)
+        return false;
+    std::size_t digitPositions = 0;
+    for (std::size_t i = 0; i < layout->size; ++i) {
+        if (layout->digit[i] < 0) {
+            // A pattern character must not be a digit, or keeping the digits would take it too.
+            if (folio[i] != layout->literal[i] || isDigit(folio[i]))
+                return false;
+        } else {
+            if (!isDigit(folio[i]))
+                return false;
+            ++digitPositions;
+        }
+    }
+    // The digit positions must take the last padded digits in order, which is what a layout of
+    // FolioDisplay does; eighteen at most.
+    return digitPositions <= kFolioDigits;
+}
+
 void FolioDisplayCache::display(std::string_view jurisdictionCode, std::string_view folioDigits,
                                 std::string &out) {
     const Layout *layout = layoutOf(jurisdictionCode);

@@ -30,6 +30,11 @@ public:
     // The same text as FolioDisplay(jurisdictionCode, folioDigits), into `out`.
     void display(std::string_view jurisdictionCode, std::string_view folioDigits, std::string &out);
 
+    // True when a folio field already is its own display form: completing it to three decimals,
+    // keeping its digits and laying them out again would give the same text. Saved files hold
+    // nothing else, so a load can keep such a field as it is.
+    bool isDisplayForm(std::string_view jurisdictionCode, std::string_view folio);
+
 private:
     struct Layout {
         static constexpr std::size_t kMaxSize = 32;

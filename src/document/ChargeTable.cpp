@@ -18,7 +18,9 @@ constexpr std::size_t kLargestBlock = std::size_t{4} << 20;
 
 } // namespace
 
-ChargeTable::ChargeTable(const ChargeTable &other) : ChargeTable() { *this = other; }
+ChargeTable::ChargeTable(const ChargeTable &other) : ChargeTable() {
+    *this = other;
+}
 
 ChargeTable &ChargeTable::operator=(const ChargeTable &other) {
     if (this == &other)
@@ -53,13 +55,13 @@ char *ChargeTable::reserveText(std::size_t size, std::uint32_t &block, std::uint
     return at;
 }
 
-ChargeTable::Row ChargeTable::store(const ChargeRecord &record) {
+ChargeTable::Row ChargeTable::store(const ChargeView &charge) {
     const std::array<std::string_view, kFields> values = {
-        record.Jurisdiction, record.Folio_Number,     record.Name,
-        record.Explanation,  record.Explanation_Note, record.Explanation_Button,
+        charge.Jurisdiction, charge.Folio_Number,     charge.Name,
+        charge.Explanation,  charge.Explanation_Note, charge.Explanation_Button,
     };
     Row row;
-    row.amount = record.Payment_Amount.units();
+    row.amount = charge.Payment_Amount.units();
     std::size_t total = 0;
     for (std::size_t i = 0; i < kFields; ++i) {
         row.lengths[i] = static_cast<std::uint8_t>(std::min(values[i].size(), kWidths[i]));
@@ -74,16 +76,19 @@ ChargeTable::Row ChargeTable::store(const ChargeRecord &record) {
     return row;
 }
 
-void ChargeTable::append(const ChargeRecord &record) {
-    rows_.push_back(store(record));
+void ChargeTable::append(const ChargeView &charge) {
+    rows_.push_back(store(charge));
     current_ = rows_.size() - 1;
 }
 
 ChargeRecord ChargeTable::row(std::size_t index) const {
     (void)rows_.at(index);
-    return ChargeRecord{std::string(jurisdiction(index)), std::string(folioNumber(index)),
-                        std::string(name(index)),         amount(index),
-                        std::string(explanation(index)),  std::string(explanationNote(index)),
+    return ChargeRecord{std::string(jurisdiction(index)),
+                        std::string(folioNumber(index)),
+                        std::string(name(index)),
+                        amount(index),
+                        std::string(explanation(index)),
+                        std::string(explanationNote(index)),
                         std::string(explanationButton(index))};
 }
 
@@ -101,7 +106,7 @@ void ChargeTable::setCurrentRow(std::size_t index) {
 void ChargeTable::replaceCurrent(const ChargeRecord &record) {
     // The old texts stay in their block unused: changes are few and made by hand.
     if (!rows_.empty())
-        rows_[current_] = store(record);
+        rows_[current_] = store(viewOf(record));
 }
 
 void ChargeTable::deleteCurrent() {

@@ -27,6 +27,23 @@ struct ChargeRecord {
     friend bool operator==(const ChargeRecord &, const ChargeRecord &) = default;
 };
 
+// The same fields as views, for callers that hold the texts already (a bulk load).
+struct ChargeView {
+    std::string_view Jurisdiction;
+    std::string_view Folio_Number;
+    std::string_view Name;
+    Currency Payment_Amount;
+    std::string_view Explanation;
+    std::string_view Explanation_Note;
+    std::string_view Explanation_Button;
+};
+
+inline ChargeView viewOf(const ChargeRecord &r) {
+    return ChargeView{r.Jurisdiction,      r.Folio_Number, r.Name,
+                      r.Payment_Amount,    r.Explanation,  r.Explanation_Note,
+                      r.Explanation_Button};
+}
+
 // Field widths; longer values are cut when stored.
 struct ChargeWidths {
     static constexpr std::size_t Jurisdiction = 3;
@@ -53,7 +70,8 @@ public:
     bool isEmpty() const { return rows_.empty(); }
 
     // Appends at the end; the new row becomes the current row.
-    void append(const ChargeRecord &record);
+    void append(const ChargeRecord &record) { append(viewOf(record)); }
+    void append(const ChargeView &charge);
     ChargeRecord row(std::size_t index) const;
 
     std::string_view jurisdiction(std::size_t index) const { return field(index, 0); }
@@ -102,7 +120,7 @@ private:
     };
 
     std::string_view field(std::size_t index, std::size_t which) const;
-    Row store(const ChargeRecord &record);
+    Row store(const ChargeView &charge);
     char *reserveText(std::size_t size, std::uint32_t &block, std::uint32_t &offset);
 
     std::vector<Row, detail::BulkAllocator<Row>> rows_;

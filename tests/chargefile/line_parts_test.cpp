@@ -105,4 +105,33 @@ TEST(LinePartsTest, FolioDisplayCacheEqualsFolioDisplay) {
     }
 }
 
+TEST(LinePartsTest, DisplayFormShortcutEqualsTheFullFolioRule) {
+    // The reader's full rule for a folio field.
+    const auto fullRule = [](std::string_view code, std::string_view field) {
+        const std::string completed = AddTrailingZeroes(field);
+        return completed.empty() ? std::string() : FolioDisplay(code, DigitsOnly(completed));
+    };
+    const std::vector<std::string> codes = {"701", "759", "781", "700", "70", "", "7011", "ABC"};
+    const std::vector<std::string> folios = {
+        "12345.678", "123456.789",         "00012.345",   "1234.5678", "12345.67",  "12345.6789",
+        "12345678",  "123456789012345678", "12.345.678",  "12345.",    "12a45.678", "",
+        "12345,678", ".12345678",          "1234567.890", "12345.678 "};
+    FolioDisplayCache cache;
+    for (int round = 0; round < 2; ++round) {
+        for (const auto &code : codes) {
+            for (const auto &folio : folios) {
+                SCOPED_TRACE(code + " " + folio);
+                if (cache.isDisplayForm(code, folio)) {
+                    EXPECT_EQ(fullRule(code, folio), folio);
+                }
+            }
+        }
+    }
+    // It does take the saved forms, or it would save nothing.
+    EXPECT_TRUE(cache.isDisplayForm("701", "12345.678"));
+    EXPECT_TRUE(cache.isDisplayForm("759", "123456.789"));
+    EXPECT_FALSE(cache.isDisplayForm("759", "12345.678"));
+    EXPECT_FALSE(cache.isDisplayForm("700", "123456789012345678")); // completion would add .000
+}
+
 } // namespace

@@ -120,7 +120,8 @@ private Q_SLOTS:
         QCOMPARE(fx->settings.read(kSettingsSection, settings::Type, ""),
                  std::string("Municipality Code:"));
         QCOMPARE(fx->settings.read(kSettingsSection, settings::Code, ""), std::string("201"));
-        QCOMPARE(fx->settings.read(kSettingsSection, settings::Name, ""), std::string("CASTLEGAR "));
+        QCOMPARE(fx->settings.read(kSettingsSection, settings::Name, ""),
+                 std::string("CASTLEGAR "));
 
         // Saving again proposes the same file and replaces it, asking nothing.
         window->document().setTaxYear("2012");
@@ -143,7 +144,8 @@ private Q_SLOTS:
         newCollection(2);
         expectFailedSave(fx->folder.filePath(relative));
         QCOMPARE(readAll(fx->folder.filePath(QStringLiteral("plain.txt"))), QByteArray("old"));
-        QCOMPARE(fx->settings.read(kSettingsSection, settings::Code, "absent"), std::string("absent"));
+        QCOMPARE(fx->settings.read(kSettingsSection, settings::Code, "absent"),
+                 std::string("absent"));
     }
 
 #ifdef Q_OS_UNIX
@@ -248,7 +250,8 @@ private Q_SLOTS:
         const CollectionHeader before = window->document().header();
         fx->prompts.fileChoices = {fx->folder.filePath(relative)};
         window->Button_Welcome_LoadClick();
-        QCOMPARE(fx->prompts.messages, QList<QString>{QStringLiteral("ERROR in loading the file.")});
+        QCOMPARE(fx->prompts.messages,
+                 QList<QString>{QStringLiteral("ERROR in loading the file.")});
         QVERIFY(!hidden("GroupBox_Welcome"));
         QVERIFY(window->document().header() == before);
         QVERIFY(window->document().charges().isEmpty());
