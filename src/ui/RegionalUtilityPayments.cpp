@@ -517,6 +517,8 @@ void TRegionalDistrictPayments::Button_Welcome_LoadClick() {
     }
 
     document_.setHeader(std::move(load.header));
+    // The grid opens on the file's first rows.
+    load.charges.setCurrentRow(0);
     document_.replaceCharges(std::move(load.charges));
     document_.setTotal(load.total);
     for (const std::string &message : load.messages)

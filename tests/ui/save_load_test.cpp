@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
@@ -211,6 +212,8 @@ private Q_SLOTS:
         QCOMPARE(text("Label_Tax_Year"), QStringLiteral("2011"));
         QCOMPARE(text("Label_TotalPaymentAmount"), QStringLiteral("1,354.50"));
         QCOMPARE(window->document().charges().rowCount(), 2u);
+        QCOMPARE(window->document().charges().currentRow(), 0u);
+        QCOMPARE(child<QTableView>(window, "cxGrid_Payments")->currentIndex().row(), 0);
         QVERIFY(!window->document().hasUnsavedChanges());
         QVERIFY(child<QWidget>(window, "Button_Payments_Delete")->isEnabled());
 
