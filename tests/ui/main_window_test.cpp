@@ -363,6 +363,17 @@ private Q_SLOTS:
         QCOMPARE(colours::backgroundOf(find<QLabel>("Label_Code")), colours::skyBlue);
     }
 
+    void checkRunsAfterTheDistrictDialogEvenWhenCancelled() {
+        window->document().setDistrict(DistrictKind::RegionalDistrict, "03", "CAPITAL");
+        window->CloseWelcomGroup();
+        QCOMPARE(colours::backgroundOf(find<QLabel>("Label_Name")), colours::skyBlue);
+        // Changed behind the labels' back: only a new run of the check shows it.
+        window->document().setDistrict(DistrictKind::RegionalDistrict, "03", "COWICHAN VALLEY");
+        whenModalOpens([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
+        find<QPushButton>("Button_Status_RegionalDistrict")->click();
+        QCOMPARE(colours::backgroundOf(find<QLabel>("Label_Name")), colours::red);
+    }
+
     void startNewCancelledOnAFirstRunStaysWelcome() {
         fx->settings.write(kSettingsSection, settings::Jurisdiction, "761 VICTORIA RURAL");
         whenModalOpens([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
