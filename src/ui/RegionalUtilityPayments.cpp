@@ -596,12 +596,16 @@ void TRegionalDistrictPayments::Button_Payments_ChangeClick() {
     forms_.Payment_Change().exec();
 }
 
+bool TRegionalDistrictPayments::confirmDeletion(const QString &question) {
+    return services_.prompts.question(this, QStringLiteral("Confirmation"), question,
+                                      PromptIcon::Question);
+}
+
 void TRegionalDistrictPayments::Button_Payments_DeleteClick() {
     const auto current = document_.charges().currentRow();
     if (!current)
         return;
-    if (!services_.prompts.question(this, QStringLiteral("Confirmation"), kDeleteQuestion,
-                                    PromptIcon::Question))
+    if (!confirmDeletion(kDeleteQuestion))
         return;
     document_.subtractFromTotal(document_.charges().amount(*current));
     document_.deleteCurrentCharge();
@@ -609,8 +613,7 @@ void TRegionalDistrictPayments::Button_Payments_DeleteClick() {
 }
 
 void TRegionalDistrictPayments::MenuDeleteAllClick() {
-    if (!services_.prompts.question(this, QStringLiteral("Confirmation"), kDeleteAllQuestion,
-                                    PromptIcon::Question))
+    if (!confirmDeletion(kDeleteAllQuestion))
         return;
     document_.resetTotal();
     document_.clearCharges();

@@ -76,6 +76,7 @@ private:
     void selectCurrentRow();
     void moveCurrentRow(int delta, bool absolute);
     void showLoadProgress(std::uint64_t bytesRead, std::uint64_t size);
+    bool confirmDeletion(const QString &question);
 
 public:
     // A load shows its progress once it has taken this long; tests set it to zero.

@@ -64,15 +64,6 @@ QColor windowBackground() {
     return QApplication::palette().color(QPalette::Active, QPalette::Base);
 }
 
-// Closes the dialog after the test's steps, even when a step failed, so that exec() returns.
-struct RejectLeftOpen {
-    QDialog *dialog;
-    ~RejectLeftOpen() {
-        if (dialog->isVisible())
-            dialog->reject();
-    }
-};
-
 } // namespace
 
 class DistrictDialogTest : public QObject {
@@ -84,12 +75,7 @@ class DistrictDialogTest : public QObject {
 
     CollectionDocument &doc() { return window->document(); }
 
-    template <typename T> T *find(const char *name) {
-        T *widget = child<T>(dialog, name);
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
+    template <typename T> T *find(const char *name) { return control<T>(dialog, name); }
     QLineEdit *field(const char *name) { return find<QLineEdit>(name); }
     QComboBox *list(const char *name) { return find<QComboBox>(name); }
     QPushButton *ok() { return find<QPushButton>("Button_OK"); }

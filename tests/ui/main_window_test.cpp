@@ -38,12 +38,7 @@ class MainWindowTest : public QObject {
     std::unique_ptr<UiFixture> fx;
     TRegionalDistrictPayments *window = nullptr;
 
-    template <typename T> T *find(const char *name) {
-        T *widget = child<T>(window, name);
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
+    template <typename T> T *find(const char *name) { return control<T>(window, name); }
     QString text(const char *label) { return find<QLabel>(label)->text(); }
     bool enabled(const char *action) { return find<QAction>(action)->isEnabled(); }
 

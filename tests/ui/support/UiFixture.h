@@ -40,4 +40,21 @@ template <typename T> T *child(QObject *parent, const char *name) {
     return parent->findChild<T *>(QString::fromLatin1(name));
 }
 
+// A control that must exist: a missing one ends the test at once with its name.
+template <typename T> T *control(QObject *parent, const char *name) {
+    T *found = child<T>(parent, name);
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+// Closes a dialog after a test's steps, even when a step failed, so that exec() returns.
+struct RejectLeftOpen {
+    QDialog *dialog;
+    ~RejectLeftOpen() {
+        if (dialog != nullptr && dialog->isVisible())
+            dialog->reject();
+    }
+};
+
 } // namespace drovan::ui::test
