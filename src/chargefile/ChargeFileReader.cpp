@@ -209,6 +209,16 @@ void Loader::headerLine(std::string_view text) {
     }
 }
 
+// A folio of a jurisdiction without a mask is saved as eighteen digits and no point. Completing
+// it to three decimals on reload would shift its digits by three places on every save and load,
+// so such a field is kept as it was written.
+bool isUnmaskedDisplayForm(std::string_view jurisdiction, std::string_view folio) {
+    if (folio.size() != 18 || !std::all_of(folio.begin(), folio.end(), isDigit))
+        return false;
+    std::string mask;
+    return !FolioMaskFind(jurisdiction, mask);
+}
+
 void Loader::dataLine(std::string_view text) {
     chargeSeen_ = true;
     splitDataLine(text, cleanedScratch_, line_);
@@ -221,7 +231,8 @@ void Loader::dataLine(std::string_view text) {
     ChargeView charge;
     charge.Jurisdiction = leftChars(trimView(fields[0]), 3);
     const std::string_view folio = trimView(fields[1]);
-    if (folios_.isDisplayForm(charge.Jurisdiction, folio)) {
+    if (folios_.isDisplayForm(charge.Jurisdiction, folio) ||
+        isUnmaskedDisplayForm(charge.Jurisdiction, folio)) {
         charge.Folio_Number = folio;
     } else {
         const std::string completed = AddTrailingZeroes(folio);

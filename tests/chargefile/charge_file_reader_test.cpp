@@ -102,18 +102,24 @@ TEST(ChargeFileReaderTest, WrittenFilesReadBackUnchangedWithoutMessages) {
     }
 }
 
-// Two kinds of value that the writer writes but the reader does not give back.
-TEST(ChargeFileReaderTest, FoliosWithoutAPointAndEmptyFoliosDoNotSurviveAReload) {
+// A folio of a jurisdiction without a mask comes back as written; an empty folio, which only a
+// field of blanks can give, is written as an empty field and reloads as a layout problem.
+TEST(ChargeFileReaderTest, UnmaskedFoliosSurviveAReloadAndEmptyFoliosDoNot) {
     const std::vector<ChargeRecord> rows = {
         chargeOf("700", "000000000012345678", "NO MASK", "1", "SEWER", "", "Sewer"),
         chargeOf("701", "", "NO FOLIO", "2", "SEWER", "", "Sewer"),
     };
     const ChargeFileLoad loaded = load(chargeFileText(kCentralOkanaganHeader(), tableOf(rows)));
     ASSERT_TRUE(loaded.ok);
-    // The missing point gets ".000" added, which shifts the digits by three places.
-    EXPECT_EQ(rowsOf(loaded.charges),
-              std::vector<ChargeRecord>{
-                  chargeOf("700", "000000012345678000", "NO MASK", "1", "SEWER", "", "Sewer")});
+    EXPECT_EQ(rowsOf(loaded.charges), std::vector<ChargeRecord>{rows[0]});
+    // A file from elsewhere with a short folio for such a jurisdiction is still completed.
+    const ChargeFileLoad foreign = load("700,12345678,NO MASK,1,SEWER\r\n");
+    ASSERT_EQ(foreign.charges.rowCount(), 1u);
+    EXPECT_EQ(foreign.charges.folioNumber(0), "000000012345678000");
+    // A masked jurisdiction's eighteen digits are laid into its mask as before.
+    const ChargeFileLoad masked = load("701,000000000012345678,MASK,1,SEWER\r\n");
+    ASSERT_EQ(masked.charges.rowCount(), 1u);
+    EXPECT_EQ(masked.charges.folioNumber(0), "45678.000");
     EXPECT_EQ(loaded.messages, (std::vector<std::string>{layoutMessage("701,,NO FOLIO,2.00,SEWER"),
                                                          errorCountMessage(1)}));
 }
