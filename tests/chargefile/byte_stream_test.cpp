@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
-#include <unistd.h>
 
 using namespace drovan;
 
@@ -14,7 +14,7 @@ class ByteStreamFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
-                  ("drovan_byte_stream_" + std::to_string(::getpid()));
+                  ("drovan_byte_stream_" + std::to_string(std::random_device{}()));
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
