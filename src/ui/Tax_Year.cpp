@@ -113,7 +113,6 @@ void TForm_Tax_Year::showEvent(QShowEvent *event) {
 }
 
 void TForm_Tax_Year::FormShow() {
-    adjustSize();
     const Date today = services_.clock.today();
     ComboBox_Tax_Year->clear();
     for (const std::string &year : offeredTaxYears(today))
@@ -123,6 +122,10 @@ void TForm_Tax_Year::FormShow() {
                  toQString(taxYearAtOpening(document_.header().taxYear, today)));
     Timer_Tax_Year->start();
     Label_Note->setText(toQString(taxYearNote(today)));
+    // A fixed-size window sizes from hints, which know nothing of wrapping: give the note the
+    // height its lines take at its width.
+    Label_Note->setFixedHeight(Label_Note->heightForWidth(Label_Note->width()));
+    adjustSize();
 }
 
 void TForm_Tax_Year::FormClose() {
