@@ -100,6 +100,16 @@ private Q_SLOTS:
         QCOMPARE(timer()->interval(), 500);
     }
 
+    void theNoteShowsWhole() {
+        fx->clock.set(Date{2011, 6, 15});
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        auto *note = find<QLabel>("Label_Note");
+        QVERIFY(note->height() >= note->heightForWidth(note->width()));
+        QVERIFY(dialog->rect().contains(note->mapTo(dialog, note->rect().bottomRight())));
+        dialog->reject();
+    }
+
     void opensWithTheYearsOfToday_data() {
         QTest::addColumn<Date>("today");
         QTest::addColumn<QString>("headerYear");
