@@ -53,7 +53,6 @@ const QString kDeleteQuestion =
 const QString kSaveCancelled = QStringLiteral("Save CANCELLED! Work is NOT saved!");
 const QString kSaved = QStringLiteral("Charges are Saved!");
 const QString kSaveFailed = QStringLiteral("ERROR in Saving the file.");
-const QString kLoadFailed = QStringLiteral("ERROR in loading the file.");
 const QString kDeleteAllQuestion =
     QStringLiteral("You are about to delete ALL charges\n\nDo you wish to continue?");
 
@@ -493,7 +492,7 @@ void TRegionalDistrictPayments::Button_Welcome_LoadClick() {
 
     QFile file(*path);
     if (!file.open(QIODevice::ReadOnly)) {
-        services_.prompts.message(this, kLoadFailed);
+        services_.prompts.message(this, toQString(kLoadFailedMessage));
         return;
     }
     FileDeviceSource source(file);
@@ -512,7 +511,7 @@ void TRegionalDistrictPayments::Button_Welcome_LoadClick() {
     statusBar()->hide();
     if (!load.ok) {
         // Nothing of a half-read file reaches the document.
-        services_.prompts.message(this, kLoadFailed);
+        services_.prompts.message(this, toQString(kLoadFailedMessage));
         return;
     }
 
